@@ -1,0 +1,28 @@
+#pragma once
+// The password store "unins000.dll" in the program folder: an INI text file
+// whose section "Accesso", key "Valore", holds the enciphered password.
+#include <QString>
+#include <stdexcept>
+
+class StoreError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace PasswordStore {
+inline constexpr const char *FileName = "unins000.dll";
+QString Path();
+// The stored value; empty when the file, the section or the key is missing.
+// Raises StoreError when the file exists but cannot be read.
+QString ReadValue();
+// Sets the stored value, creating file, section or key when missing and
+// leaving every other line as it was. Raises StoreError when the file cannot
+// be read or written.
+void WriteValue(const QString &value);
+} // namespace PasswordStore
+
+// One key of an INI file, read and written line by line so that comments,
+// other sections and the order of lines stay as they are.
+QString ReadIniKey(const QString &path, const QString &section, const QString &key);
+void WriteIniKey(const QString &path, const QString &section, const QString &key, const QString &value);

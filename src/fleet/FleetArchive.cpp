@@ -1,0 +1,8 @@
+#include "FleetArchive.h"
+
+#include "Environment.h"
+
+QString FleetArchive::Path()
+{
+    return ProgramFolder() + QLatin1String(FileName);
+}

@@ -1,0 +1,118 @@
+#include "RecordFile.h"
+
+#include "FileLock.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int BlockRecords = 256;
+}
+
+IoError::IoError(const QString &what)
+    : std::runtime_error(what.toStdString())
+{
+}
+
+RecordFile::RecordFile(const QString &path, int recordSize)
+    : m_file(path)
+    , m_recordSize(recordSize)
+{
+    // ReadWrite creates a missing file and never truncates an existing one.
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        fail(QStringLiteral("cannot open"));
+}
+
+RecordFile::~RecordFile()
+{
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+void RecordFile::fail(const QString &what) const
+{
+    throw IoError(QStringLiteral("%1 %2: %3").arg(what, m_file.fileName(), m_file.errorString()));
+}
+
+int RecordFile::count()
+{
+    m_knownCount = int(m_file.size() / m_recordSize);
+    return m_knownCount;
+}
+
+void RecordFile::seek(int index)
+{
+    if (index < 0 || !m_file.seek(qint64(index) * m_recordSize))
+        fail(QStringLiteral("cannot seek in"));
+    m_position = index;
+}
+
+QByteArray RecordFile::read()
+{
+    if (m_position < m_blockFirst || m_position >= m_blockFirst + m_blockRecords) {
+        if (m_position >= m_knownCount)
+            count();
+        const int wanted = std::clamp(m_knownCount - m_position, 1, BlockRecords);
+        if (!m_file.seek(qint64(m_position) * m_recordSize))
+            fail(QStringLiteral("cannot seek in"));
+        m_block = m_file.read(qint64(wanted) * m_recordSize);
+        m_blockFirst = m_position;
+        m_blockRecords = int(m_block.size() / m_recordSize);
+        if (m_blockRecords == 0) {
+            m_block.clear();
+            fail(QStringLiteral("short read of a record in"));
+        }
+    }
+    const QByteArray record = m_block.mid(qint64(m_position - m_blockFirst) * m_recordSize, m_recordSize);
+    ++m_position;
+    return record;
+}
+
+void RecordFile::writeAt(qint64 index, const QByteArray &record)
+{
+    if (record.size() != m_recordSize)
+        throw IoError(QStringLiteral("record of %1 bytes for %2").arg(record.size()).arg(m_file.fileName()));
+    m_blockRecords = 0;
+    m_block.clear();
+    if (!m_file.seek(index * m_recordSize))
+        fail(QStringLiteral("cannot seek in"));
+    if (m_file.write(record) != record.size() || !m_file.flush())
+        fail(QStringLiteral("cannot write"));
+    m_position = int(index) + 1;
+}
+
+void RecordFile::write(const QByteArray &record)
+{
+    FileLock lock(m_file);
+    writeAt(m_position, record);
+}
+
+bool RecordFile::atEnd()
+{
+    if (m_position < m_knownCount)
+        return false;
+    return m_position >= count();
+}
+
+void RecordFile::close()
+{
+    if (!m_file.isOpen())
+        return;
+    const bool flushed = m_file.flush();
+    m_file.unsetError();
+    m_file.close();
+    if (!flushed || m_file.error() != QFileDevice::NoError)
+        fail(QStringLiteral("cannot close"));
+}
+
+int RecordFile::append(const QByteArray &record)
+{
+    FileLock lock(m_file);
+    writeAt(count(), record);
+    return m_position;
+}
+
+void RecordFile::rewrite(int index, const QByteArray &record)
+{
+    FileLock lock(m_file);
+    writeAt(index, record);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// A headerless file of fixed-size records addressed by 0-based index. Opened,
+// used and closed within one user action; nothing is kept between actions.
+// Every failure of the file system is raised as IoError.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <stdexcept>
+
+class IoError : public std::runtime_error
+{
+public:
+    explicit IoError(const QString &what);
+};
+
+class RecordFile
+{
+public:
+    // Opens the file for reading and writing, creating it empty when missing.
+    // An existing file that cannot be opened so is reported, never recreated.
+    RecordFile(const QString &path, int recordSize);
+    ~RecordFile();
+    RecordFile(const RecordFile &) = delete;
+    RecordFile &operator=(const RecordFile &) = delete;
+
+    // Whole records in the file; an incomplete tail is not counted.
+    int count();
+    // Positions at record index (index == count: ready to append).
+    void seek(int index);
+    // Index of the record the next read or write touches.
+    int position() const { return m_position; }
+    // Reads the record at the position and advances; a short read fails.
+    QByteArray read();
+    // Writes the record at the position (replacing it, or appending when the
+    // position is the count) and advances.
+    void write(const QByteArray &record);
+    bool atEnd();
+    void close();
+
+    // Appends at the end as counted at this moment, under an exclusive lock so
+    // that two workstations saving at once get different card numbers.
+    // Returns the new record's card number (its index + 1).
+    int append(const QByteArray &record);
+    // Replaces record index in place, under the same lock.
+    void rewrite(int index, const QByteArray &record);
+
+    int recordSize() const { return m_recordSize; }
+
+private:
+    void writeAt(qint64 index, const QByteArray &record);
+    [[noreturn]] void fail(const QString &what) const;
+
+    QFile m_file;
+    int m_recordSize;
+    int m_position = 0;
+    int m_knownCount = 0;
+    // Block of records read ahead, so scans read hundreds of records at a time.
+    QByteArray m_block;
+    int m_blockFirst = 0;
+    int m_blockRecords = 0;
+};
