@@ -1,7 +1,9 @@
+#include "Startup.h"
+
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    return RunVarcanto(app);
 }

@@ -1,0 +1,13 @@
+#pragma once
+// Start-up of the program: Italian texts, the screens created once in their
+// order, the login shown first.
+class QApplication;
+
+// Italian locale, Qt's own Italian texts (Sì, No, Annulla, the calendar).
+void SetUpItalian(QApplication &app);
+// Creates the screens in their order; the login window is the main window.
+void CreateWindows();
+// Destroys the screens (end of the program, and between tests).
+void DestroyWindows();
+// Runs the program: windows, login shown, the user-interface loop.
+int RunVarcanto(QApplication &app);

@@ -1,0 +1,6 @@
+#include "TfrmAvvio.h"
+
+TfrmAvvio::TfrmAvvio(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "TfrmCambiaPassword.h"
+
+TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
+    : QWidget(parent)
+{
+}

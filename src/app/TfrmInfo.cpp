@@ -1,0 +1,6 @@
+#include "TfrmInfo.h"
+
+TfrmInfo::TfrmInfo(QWidget *parent)
+    : QDialog(parent)
+{
+}

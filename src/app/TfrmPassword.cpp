@@ -1,0 +1,6 @@
+#include "TfrmPassword.h"
+
+TfrmPassword::TfrmPassword(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "TfrmSplash.h"
+
+TfrmSplash::TfrmSplash(QWidget *parent)
+    : QDialog(parent)
+{
+}

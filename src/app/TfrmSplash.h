@@ -1,0 +1,10 @@
+#pragma once
+#include <QDialog>
+
+// Placeholder: the dialog is being built.
+class TfrmSplash : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmSplash(QWidget *parent = nullptr);
+};

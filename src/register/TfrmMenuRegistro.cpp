@@ -1,0 +1,6 @@
+#include "TfrmMenuRegistro.h"
+
+TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "TfrmRegistro.h"
+
+TfrmRegistro::TfrmRegistro(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "TfrmCalendario.h"
+
+TfrmCalendario::TfrmCalendario(QWidget *parent)
+    : QDialog(parent)
+{
+}

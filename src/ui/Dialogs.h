@@ -1,0 +1,78 @@
+#pragma once
+// Every modal box and dialog the program shows goes through here, so that
+// tests can script the answers and never wait on a real modal window.
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+enum class MessageKind {
+    Warning,     // buttons OK and Annulla; the answer is ignored
+    Error,       // buttons OK and Annulla; the answer is ignored
+    Information, // buttons OK and Annulla; the answer is ignored
+    Question,    // buttons Sì and No
+    Plain,       // button OK alone
+};
+
+namespace Dialogs {
+QMessageBox::StandardButton Message(QWidget *parent, MessageKind kind, const QString &text);
+// A question box: true unless the answer is No.
+bool Ask(QWidget *parent, const QString &text);
+// The standard failure of an action on an archive (error box).
+void ArchiveError(QWidget *parent);
+// An input box; empty optional when cancelled.
+std::optional<QString> Input(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
+// A file-open dialog; empty text when cancelled.
+QString OpenFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+// The print dialog for the printer; true when the user confirms.
+bool Print(QWidget *parent, QPrinter *printer);
+// Runs one of our own dialogs modally and returns its result code.
+int RunModal(QDialog *dialog);
+} // namespace Dialogs
+
+// The text of the standard failure of an action on an archive.
+extern const QString ArchiveErrorText;
+
+// While an object of this class exists, no modal window appears: messages are
+// recorded and answered from the script, our own dialogs are handed to
+// onModal (which acts on them as a user would), shell opens are recorded.
+struct ShownMessage {
+    MessageKind kind;
+    QString text;
+};
+
+class ScriptedDialogs
+{
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs();
+    ScriptedDialogs(const ScriptedDialogs &) = delete;
+    ScriptedDialogs &operator=(const ScriptedDialogs &) = delete;
+
+    // Every message shown, in order.
+    QList<ShownMessage> messages;
+    // Answers to the next messages, in order; when none is left the first
+    // button (OK, or Sì for a question) is pressed.
+    QList<QMessageBox::StandardButton> answers;
+    // Answers to the next input boxes (nullopt = cancelled); default cancel.
+    QList<std::optional<QString>> inputs;
+    // Files chosen in the next file-open dialogs; default cancel.
+    QStringList openFiles;
+    // Acts on a printer instead of the print dialog; default: cancelled.
+    std::function<bool(QPrinter *)> onPrint;
+    // Acts on our own dialog while it is "open"; when unset the dialog is
+    // closed at once as if cancelled.
+    std::function<void(QDialog *)> onModal;
+    // Every text handed to the shell by TMisc::Open.
+    QStringList shellOpens;
+
+    // The script in force, or null.
+    static ScriptedDialogs *current();
+    QString lastMessage() const { return messages.isEmpty() ? QString() : messages.last().text; }
+};

@@ -1,0 +1,69 @@
+// Takes a picture of every screen and dialog, as a user sees them, into a
+// folder: run under a real X server of the wanted size, for example
+//   xvfb-run -s "-screen 0 1920x1080x24" build/varcanto_shots /tmp/shots
+#include "Dialogs.h"
+#include "Screens.h"
+#include "Startup.h"
+#include "TfrmAvvio.h"
+#include "TfrmCalendario.h"
+#include "TfrmCambiaPassword.h"
+#include "TfrmGuida.h"
+#include "TfrmInfo.h"
+#include "TfrmMenuRegistro.h"
+#include "TfrmPassword.h"
+#include "TfrmRegistro.h"
+#include "TfrmSplash.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+QString g_folder;
+
+void save(QWidget *window, const QString &name)
+{
+    QTest::qWait(150);
+    window->grab().save(g_folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+}
+
+void shootScreen(QWidget *screen, const QString &name)
+{
+    HandOver(nullptr, screen);
+    // Without a window manager nothing maximises: give the screen the whole desktop.
+    if (!(screen->windowFlags() & Qt::Dialog))
+        screen->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    save(screen, name);
+    screen->hide();
+}
+
+template <class Dialog>
+void shootDialog(QWidget *owner, const QString &name)
+{
+    Dialog dialog(owner);
+    dialog.show();
+    save(&dialog, name);
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+    QDir().mkpath(g_folder);
+    SetUpItalian(app);
+    CreateWindows();
+    ScreenSet &s = Screens();
+    shootScreen(s.frmPassword, "login");
+    shootScreen(s.frmCambiaPassword, "cambia_password");
+    shootScreen(s.frmAvvio, "avvio");
+    shootScreen(s.frmMenuRegistro, "menu_registro");
+    shootScreen(s.frmRegistro, "registro");
+    shootDialog<TfrmGuida>(s.frmAvvio, "guida");
+    shootDialog<TfrmInfo>(s.frmAvvio, "info");
+    shootDialog<TfrmSplash>(s.frmAvvio, "splash");
+    shootDialog<TfrmCalendario>(s.frmRegistro, "calendario");
+    DestroyWindows();
+    return 0;
+}
