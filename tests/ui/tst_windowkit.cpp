@@ -1,0 +1,188 @@
+#include "Dialogs.h"
+#include "WindowKit.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace {
+// A small window with the kinds of controls the real windows attach
+// behaviour to.
+struct Fixture {
+    QWidget window;
+    QLineEdit *txtA = add<QLineEdit>("txtA");
+    QLineEdit *txtB = add<QLineEdit>("txtB");
+    QLineEdit *txtAnno = add<QLineEdit>("txtAnno");
+    QPushButton *btnApri = add<QPushButton>("btnApri");
+    QLineEdit *txtTarga = add<QLineEdit>("txtTarga");
+    QLineEdit *txtData = add<QLineEdit>("txtData");
+    QPushButton *btnHint = add<QPushButton>("btnHint");
+    QLabel *lblPlain = add<QLabel>("lblPlain");
+    QFrame *shpBand = add<QFrame>("shpBand");
+    QLabel *panInfo = add<QLabel>("panInfo");
+    int pickerOpened = 0;
+
+    template <class W>
+    W *add(const char *name)
+    {
+        if (!window.layout())
+            new QVBoxLayout(&window);
+        auto *w = new W(&window);
+        w->setObjectName(QString::fromLatin1(name));
+        w->setMinimumHeight(24);
+        window.layout()->addWidget(w);
+        return w;
+    }
+
+    Fixture()
+    {
+        lblPlain->setText("etichetta");
+        panInfo->setText("Pronto");
+        AttachEnterOrder(&window, {{"txtA", "txtB"}, {"txtB", "txtA"}});
+        AttachHighlights(&window, {"A", "B"});
+        AttachDigitsOnly(txtAnno, btnApri);
+        AttachPlateUpperCase(txtTarga);
+        AttachDatePickerField(txtData, [this] { ++pickerOpened; });
+        AttachStatusHints(&window, panInfo, {{"btnHint", "Suggerimento."}, {"txtData", "Data."}}, {"shpBand"});
+        window.resize(300, 400);
+        window.show();
+        window.activateWindow();
+    }
+};
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+} // namespace
+
+class TestWindowKit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void enterMovesAlongTheOrderAndTypesNothing()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.txtA->setFocus();
+        QTest::keyClicks(f.txtA, "ab");
+        QTest::keyClick(f.txtA, Qt::Key_Return);
+        QCOMPARE(focused(), f.txtB);
+        QTest::keyClick(f.txtB, Qt::Key_Enter);
+        QCOMPARE(focused(), f.txtA);
+        QCOMPARE(f.txtA->text(), QStringLiteral("ab"));
+    }
+
+    void highlightFollowsTheFocus()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        auto *effA = f.window.findChild<QFrame *>("effA");
+        auto *effB = f.window.findChild<QFrame *>("effB");
+        QVERIFY(effA && effB);
+        f.btnApri->setFocus();
+        QVERIFY(!effA->isVisible() && !effB->isVisible());
+        f.txtA->setFocus();
+        QVERIFY(effA->isVisible() && !effB->isVisible());
+        QVERIFY(effA->geometry().contains(f.txtA->geometry()));
+        f.txtB->setFocus();
+        QVERIFY(!effA->isVisible() && effB->isVisible());
+    }
+
+    void digitsOnlyField()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.txtAnno->setFocus();
+        QTest::keyClicks(f.txtAnno, "2a0 b2-1");
+        QCOMPARE(f.txtAnno->text(), QStringLiteral("2021"));
+        QTest::keyClick(f.txtAnno, Qt::Key_Left);
+        QTest::keyClick(f.txtAnno, Qt::Key_Backspace);
+        QCOMPARE(f.txtAnno->text(), QStringLiteral("201"));
+        QTest::keyClick(f.txtAnno, Qt::Key_Delete);
+        QCOMPARE(f.txtAnno->text(), QStringLiteral("20"));
+        QTest::keyClick(f.txtAnno, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.txtAnno->text(), QStringLiteral("20"));
+        QTest::keyClick(f.txtAnno, Qt::Key_Return);
+        QCOMPARE(focused(), f.btnApri);
+    }
+
+    void plateIsUpperCasedAndTrimmedWhileTyping()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.txtTarga->setFocus();
+        QTest::keyClicks(f.txtTarga, "ab12 cd");
+        QCOMPARE(f.txtTarga->text(), QStringLiteral("AB12CD"));
+        // A blank typed at the end vanishes at once; one typed inside stays.
+        QTest::keyClick(f.txtTarga, Qt::Key_Space);
+        QCOMPARE(f.txtTarga->text(), QStringLiteral("AB12CD"));
+        f.txtTarga->setCursorPosition(2);
+        QTest::keyClick(f.txtTarga, Qt::Key_Space);
+        QCOMPARE(f.txtTarga->text(), QStringLiteral("AB 12CD"));
+        QCOMPARE(f.txtTarga->cursorPosition(), 3);
+        QTest::sendKeyEvent(QTest::Click, f.txtTarga, Qt::Key_unknown, QStringLiteral("è"), Qt::NoModifier);
+        QCOMPARE(f.txtTarga->text(), QStringLiteral("AB è12CD"));
+        // Text put there by the program is left as it is.
+        f.txtTarga->setText(" x ");
+        QCOMPARE(f.txtTarga->text(), QStringLiteral(" x "));
+    }
+
+    void dateFieldEmptiesOrOpensThePicker()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QVERIFY(f.txtData->isReadOnly());
+        f.txtData->setText("01/02/2021");
+        f.txtData->setFocus();
+        QTest::keyClick(f.txtData, Qt::Key_Backspace);
+        QCOMPARE(f.txtData->text(), QString());
+        QCOMPARE(f.pickerOpened, 0);
+        QTest::keyClick(f.txtData, Qt::Key_A);
+        QCOMPARE(f.pickerOpened, 1);
+        QCOMPARE(f.txtData->text(), QString());
+        QTest::keyClick(f.txtData, Qt::Key_Return);
+        QCOMPARE(f.pickerOpened, 2);
+    }
+
+    void statusHints()
+    {
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QCOMPARE(f.panInfo->text(), QStringLiteral("Pronto"));
+        // A control with neither hint nor background role leaves the line alone.
+        QTest::mouseMove(f.lblPlain);
+        QCOMPARE(f.panInfo->text(), QStringLiteral("Pronto"));
+        QTest::mouseMove(f.btnHint);
+        QCOMPARE(f.panInfo->text(), QStringLiteral("Suggerimento."));
+        QTest::mouseMove(f.txtA);
+        QCOMPARE(f.panInfo->text(), QStringLiteral("Suggerimento."));
+        QTest::mouseMove(f.txtData);
+        QCOMPARE(f.panInfo->text(), QStringLiteral("Data."));
+        QTest::mouseMove(f.shpBand);
+        QCOMPARE(f.panInfo->text(), QString());
+        QTest::mouseMove(f.btnHint);
+        QTest::mouseMove(&f.window, QPoint(1, 1));
+        QCOMPARE(f.panInfo->text(), QString());
+    }
+
+    void scriptedDialogsRecordAndAnswer()
+    {
+        ScriptedDialogs script;
+        script.answers = {QMessageBox::No};
+        QVERIFY(!Dialogs::Ask(nullptr, "Procedere?"));
+        QVERIFY(Dialogs::Ask(nullptr, "Ancora?"));
+        Dialogs::ArchiveError(nullptr);
+        QCOMPARE(script.messages.size(), 3);
+        QCOMPARE(script.messages.last().kind, MessageKind::Error);
+        QCOMPARE(script.lastMessage(), ArchiveErrorText);
+        QVERIFY(ArchiveErrorText.contains(QStringLiteral("archivio.\n\r\n\rAccertarsi")));
+    }
+};
+
+QTEST_MAIN(TestWindowKit)
+#include "tst_windowkit.moc"
