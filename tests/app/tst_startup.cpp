@@ -1,0 +1,50 @@
+#include "Screens.h"
+#include "Startup.h"
+#include "TfrmPassword.h"
+
+#include "TestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QMessageBox>
+#include <QTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        SetUpItalian(*qApp);
+    }
+
+    void standardButtonsAndCalendarSpeakItalian()
+    {
+        QMessageBox box(QMessageBox::Question, "t", "x", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        auto text = [&](QMessageBox::StandardButton b) { return box.button(b)->text().remove(QLatin1Char('&')); };
+        QCOMPARE(text(QMessageBox::Yes), QStringLiteral("Sì"));
+        QCOMPARE(text(QMessageBox::No), QStringLiteral("No"));
+        QCOMPARE(text(QMessageBox::Cancel), QStringLiteral("Annulla"));
+        QCalendarWidget calendar;
+        QCOMPARE(calendar.locale().monthName(3), QStringLiteral("marzo"));
+        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+    }
+
+    void onlyTheLoginIsVisibleAtStart()
+    {
+        TempProgramFolder dir;
+        CreateWindows();
+        Screens().frmPassword->show();
+        QWidgetList visible;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible())
+                visible << w;
+        }
+        QCOMPARE(visible, QWidgetList{Screens().frmPassword});
+        DestroyWindows();
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
