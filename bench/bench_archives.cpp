@@ -2,7 +2,9 @@
 // vehicles with realistic texts, then times a raw sequential read of the year
 // archive against a full scan that decodes every field of every card.
 //
-//   bench_archives [folder]      (default: a folder under /tmp)
+//   bench_archives [folder]          (default: a folder under /tmp)
+//   bench_archives folder --cold     drops the page cache before each timing
+//                                    (root only), as after a workstation restart
 #include "varcanto_core.h"
 
 #include <QCoreApplication>
@@ -11,6 +13,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 const QStringList Makes = {"Fiat Ducato", "Iveco Daily", "Ford Transit", "Renault Master", "Volkswagen Golf",
@@ -95,6 +98,19 @@ void writeFleet(const QString &path, int vehicles)
     }
 }
 
+bool g_cold = false;
+
+void dropPageCache()
+{
+    if (!g_cold)
+        return;
+    std::fflush(nullptr);
+    ::sync();
+    QFile drop(QStringLiteral("/proc/sys/vm/drop_caches"));
+    if (!drop.open(QIODevice::WriteOnly) || drop.write("3\n") != 2)
+        std::fprintf(stderr, "cannot drop the page cache (root needed)\n");
+}
+
 double seconds(const QElapsedTimer &t)
 {
     return double(t.nsecsElapsed()) / 1e9;
@@ -105,6 +121,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + "/varcanto-bench";
+    g_cold = argc > 2 && QByteArray(argv[2]) == "--cold";
     QDir().mkpath(folder);
     const QString year = folder + "/2021.vis";
     const QString fleet = folder + "/Flotta_Automezzi.pro";
@@ -112,9 +129,11 @@ int main(int argc, char *argv[])
     writeFleet(fleet, 10000);
     std::printf("archive: %s (%lld bytes)\n", qPrintable(year), QFile(year).size());
 
-    // Best of three runs each, so the page cache is warm for both.
+    // Best of three runs each: with the page cache warm (default) or dropped
+    // before each timing (--cold).
     double raw = 1e9, scan = 1e9;
     for (int run = 0; run < 3; ++run) {
+        dropPageCache();
         QElapsedTimer t;
         t.start();
         QFile file(year);
@@ -124,6 +143,7 @@ int main(int argc, char *argv[])
             total += file.read(VisitRecord::Size * 256).size();
         raw = std::min(raw, seconds(t));
 
+        dropPageCache();
         t.restart();
         RecordFile records(year, VisitRecord::Size);
         qint64 characters = 0;
