@@ -1,7 +1,23 @@
 #include "ClickableLabel.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QMouseEvent>
+#include <QSvgRenderer>
+
+namespace {
+// The picture's own size, read from the file without drawing it (asking the
+// icon for it would draw a 4096x4096 picture on every call).
+QSize naturalSize(const QString &resource)
+{
+    if (resource.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        const QSvgRenderer svg(resource);
+        if (svg.isValid())
+            return svg.defaultSize();
+    }
+    return QImageReader(resource).size();
+}
+} // namespace
 
 ClickableLabel::ClickableLabel(QWidget *parent)
     : QLabel(parent)
@@ -21,7 +37,7 @@ void ClickableLabel::renderImage()
         return;
     const QIcon icon(m_image);
     const QSize available = size();
-    const QSize natural = icon.actualSize(QSize(4096, 4096));
+    const QSize natural = naturalSize(m_image);
     const QSize fitted = natural.isValid() ? natural.scaled(available, Qt::KeepAspectRatio) : available;
     setPixmap(icon.pixmap(fitted, devicePixelRatioF()));
     setAlignment(Qt::AlignCenter);
