@@ -1,6 +1,96 @@
 #include "TfrmAvvio.h"
+#include "ui_TfrmAvvio.h"
+
+#include "Dialogs.h"
+#include "Maker.h"
+#include "Screens.h"
+#include "TMisc.h"
+#include "TfrmGuida.h"
+#include "TfrmInfo.h"
+#include "TfrmMenuRegistro.h"
+#include "TfrmSplash.h"
+#include "WindowKit.h"
+
+#include <QCloseEvent>
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : QWidget(parent)
+    , ui(new Ui::TfrmAvvio)
 {
+    ui->setupUi(this);
+    ApplyDateSettings();
+
+    connect(ui->imgRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);
+    connect(ui->btnRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);
+    connect(ui->imgAutoparco, &ClickableLabel::clicked, this, &TfrmAvvio::imgAutoparcoClick);
+    connect(ui->btnAutoparco, &ClickableLabel::clicked, this, &TfrmAvvio::imgAutoparcoClick);
+    connect(ui->imgCopyright, &ClickableLabel::clicked, this, &TfrmAvvio::imgCopyrightClick);
+    connect(ui->imgInfo, &ClickableLabel::clicked, this, &TfrmAvvio::imgInfoClick);
+    connect(ui->imgGuida, &ClickableLabel::clicked, this, &TfrmAvvio::imgGuidaClick);
+    connect(ui->imgSito, &ClickableLabel::clicked, this, &TfrmAvvio::imgSitoClick);
+    connect(ui->imgEsci, &ClickableLabel::clicked, this, &TfrmAvvio::imgEsciClick);
+}
+
+TfrmAvvio::~TfrmAvvio()
+{
+    delete ui;
+}
+
+void TfrmAvvio::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TfrmAvvio::FormShow()
+{
+    // No fleet editor, no fleet pictures: nothing on the menu leads nowhere.
+    const bool fleet = Screens().frmFlotta != nullptr;
+    ui->imgAutoparco->setVisible(fleet);
+    ui->btnAutoparco->setVisible(fleet);
+}
+
+void TfrmAvvio::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    EndApplication();
+}
+
+void TfrmAvvio::imgRegistroClick()
+{
+    if (QWidget *next = Screens().frmMenuRegistro)
+        HandOver(this, next);
+}
+
+void TfrmAvvio::imgAutoparcoClick()
+{
+    if (QWidget *next = Screens().frmFlotta)
+        HandOver(this, next);
+}
+
+void TfrmAvvio::imgCopyrightClick()
+{
+    TfrmSplash dialog(this);
+    Dialogs::RunModal(&dialog);
+}
+
+void TfrmAvvio::imgInfoClick()
+{
+    TfrmInfo dialog(this);
+    Dialogs::RunModal(&dialog);
+}
+
+void TfrmAvvio::imgGuidaClick()
+{
+    ShowHelp(this, HelpStartMenu());
+}
+
+void TfrmAvvio::imgSitoClick()
+{
+    TMisc::Open(QString::fromLatin1(MakerWebSite));
+}
+
+void TfrmAvvio::imgEsciClick()
+{
+    EndApplication();
 }

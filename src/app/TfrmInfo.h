@@ -1,10 +1,23 @@
 #pragma once
+// The information window: what the program is, and an e-mail link to its maker.
 #include <QDialog>
 
-// Placeholder: the dialog is being built.
+namespace Ui {
+class TfrmInfo;
+}
+
 class TfrmInfo : public QDialog
 {
     Q_OBJECT
 public:
     explicit TfrmInfo(QWidget *parent = nullptr);
+    ~TfrmInfo() override;
+
+private:
+    void lnkWebMouseDown();
+    void lnkWebMouseUp();
+    void lnkWebClick();
+    void btnChiudiClick();
+
+    Ui::TfrmInfo *ui;
 };

@@ -1,10 +1,23 @@
 #pragma once
+// The credits window: the product's picture and a link to the maker's web site.
 #include <QDialog>
 
-// Placeholder: the dialog is being built.
+namespace Ui {
+class TfrmSplash;
+}
+
 class TfrmSplash : public QDialog
 {
     Q_OBJECT
 public:
     explicit TfrmSplash(QWidget *parent = nullptr);
+    ~TfrmSplash() override;
+
+private:
+    void lnkWebMouseDown();
+    void lnkWebMouseUp();
+    void lnkWebClick();
+    void btnChiudiClick();
+
+    Ui::TfrmSplash *ui;
 };

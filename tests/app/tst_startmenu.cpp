@@ -1,0 +1,185 @@
+// The start menu: where each picture leads, and how the program ends from it.
+#include "Dialogs.h"
+#include "Maker.h"
+#include "Screens.h"
+#include "Startup.h"
+#include "TestSupport.h"
+#include "TfrmAvvio.h"
+#include "TfrmGuida.h"
+#include "TfrmInfo.h"
+#include "TfrmMenuRegistro.h"
+#include "TfrmRegistro.h"
+#include "TfrmSplash.h"
+#include "WindowKit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+#include <memory>
+
+class TestStartMenu : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempProgramFolder> m_folder;
+    std::unique_ptr<ScriptedDialogs> m_script;
+    QWidget *m_fakeFleet = nullptr;
+
+    QWidget *menu() const { return Screens().frmAvvio; }
+    QLabel *picture(const char *name) const { return menu()->findChild<QLabel *>(QString::fromLatin1(name)); }
+    void showMenu() { HandOver(nullptr, menu()); }
+
+private slots:
+    void initTestCase() { SetUpItalian(*qApp); }
+
+    void init()
+    {
+        m_folder = std::make_unique<TempProgramFolder>();
+        m_script = std::make_unique<ScriptedDialogs>();
+        CreateWindows();
+    }
+
+    void cleanup()
+    {
+        DestroyWindows();
+        delete m_fakeFleet;
+        m_fakeFleet = nullptr;
+        m_script.reset();
+        m_folder.reset();
+        ResetApplicationEnded();
+    }
+
+    void registerPicturesOpenTheYearMenu_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("large picture") << "imgRegistro";
+        QTest::newRow("button picture") << "btnRegistro";
+    }
+
+    void registerPicturesOpenTheYearMenu()
+    {
+        QFETCH(QString, name);
+        showMenu();
+        QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
+        QVERIFY(Screens().frmMenuRegistro->isVisible());
+        QVERIFY(!menu()->isVisible());
+        QVERIFY(!ApplicationEnded());
+    }
+
+    // Without a fleet editor the fleet pictures would lead nowhere: they are
+    // hidden; once there is one, they lead to it.
+    void fleetPicturesFollowTheFleetEditor()
+    {
+        QWidget *realFleet = Screens().frmFlotta;
+        Screens().frmFlotta = nullptr;
+        showMenu();
+        QVERIFY(!picture("imgAutoparco")->isVisible());
+        QVERIFY(!picture("btnAutoparco")->isVisible());
+        QVERIFY(picture("imgRegistro")->isVisible());
+
+        menu()->hide();
+        if (!realFleet)
+            realFleet = m_fakeFleet = new QWidget();
+        Screens().frmFlotta = realFleet;
+        for (const char *name : {"imgAutoparco", "btnAutoparco"}) {
+            showMenu();
+            QVERIFY(picture(name)->isVisible());
+            QTest::mouseClick(picture(name), Qt::LeftButton);
+            QVERIFY2(realFleet->isVisible(), name);
+            QVERIFY(!menu()->isVisible());
+            realFleet->hide();
+        }
+    }
+
+    void exitAndTitleBarCloseEndTheProgram_data()
+    {
+        QTest::addColumn<bool>("titleBar");
+        QTest::newRow("exit picture") << false;
+        QTest::newRow("title-bar close") << true;
+    }
+
+    // Also while the register editor sits hidden with a card in it.
+    void exitAndTitleBarCloseEndTheProgram()
+    {
+        QFETCH(bool, titleBar);
+        showMenu();
+        QTest::mouseClick(picture("imgRegistro"), Qt::LeftButton);
+        HandOver(Screens().frmMenuRegistro, menu());
+        QVERIFY(menu()->isVisible());
+
+        if (titleBar)
+            menu()->close();
+        else
+            QTest::mouseClick(picture("imgEsci"), Qt::LeftButton);
+        QVERIFY(ApplicationEnded());
+        for (QWidget *window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+    }
+
+    void helpPictureShowsTheIntroduction()
+    {
+        QString title, text;
+        QWidget *owner = nullptr;
+        m_script->onModal = [&](QDialog *dialog) {
+            QVERIFY(qobject_cast<TfrmGuida *>(dialog));
+            owner = dialog->parentWidget();
+            title = dialog->findChild<QLabel *>("lblTitolo")->text();
+            text = ControlText(dialog->findChild<QWidget *>("txtGuida"));
+            dialog->reject();
+        };
+        showMenu();
+        QTest::mouseClick(picture("imgGuida"), Qt::LeftButton);
+        QCOMPARE(owner, menu());
+        QCOMPARE(title, QStringLiteral("Uno sguardo a Varcanto."));
+        QVERIFY(text.contains(QLatin1String(FirstAccessPassword)));
+        QVERIFY(menu()->isVisible());
+    }
+
+    // Each opening is a fresh window owned by the start menu, gone once closed:
+    // a link left pressed in one opening is dark blue again in the next.
+    void infoAndCreditsOpenFreshEachTime_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("information") << "imgInfo" << " Informazioni su Varcanto";
+        QTest::newRow("credits") << "imgCopyright" << " Varcanto - © Varcanto";
+    }
+
+    void infoAndCreditsOpenFreshEachTime()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QList<QPointer<QDialog>> opened;
+        QList<QColor> linkColours;
+        m_script->onModal = [&](QDialog *dialog) {
+            opened.append(dialog);
+            QCOMPARE(dialog->parentWidget(), menu());
+            QCOMPARE(dialog->windowTitle(), caption);
+            auto *link = dialog->findChild<QLabel *>("lnkWeb");
+            linkColours.append(link->palette().color(QPalette::WindowText));
+            QTest::mousePress(link, Qt::LeftButton);
+            dialog->reject();
+        };
+        showMenu();
+        QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
+        QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened[0].isNull() && opened[1].isNull());
+        QCOMPARE(linkColours, QList<QColor>({QColor(0, 0, 139), QColor(0, 0, 139)}));
+        QVERIFY(m_script->shellOpens.isEmpty());
+    }
+
+    void webPictureOpensTheMakersSite()
+    {
+        showMenu();
+        QTest::mouseClick(picture("imgSito"), Qt::LeftButton);
+        QCOMPARE(m_script->shellOpens, QStringList{QString::fromLatin1(MakerWebSite)});
+        QVERIFY(menu()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestStartMenu)
+#include "tst_startmenu.moc"
