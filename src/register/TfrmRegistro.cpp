@@ -1,21 +1,223 @@
 #include "TfrmRegistro.h"
+#include "ui_TfrmRegistro.h"
 
-#include "TextRules.h"
+#include "Dialogs.h"
+#include "RecordFile.h"
+#include "RegisterCard.h"
+#include "Screens.h"
+#include "TfrmAvvio.h"
+#include "TfrmCalendario.h"
+#include "TfrmGuida.h"
+#include "VisitRecord.h"
+#include "WindowKit.h"
 #include "YearArchive.h"
 
-#include <QLabel>
+#include <QCloseEvent>
+#include <QShowEvent>
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::TfrmRegistro>())
 {
-    setWindowTitle(QStringLiteral(" Varcanto - Ingressi e Uscite Veicoli"));
-    auto *file = new QLabel(this);
-    file->setObjectName(QStringLiteral("lblFile"));
-    file->hide();
+    ui->setupUi(this);
+    setStyleSheet(QStringLiteral(
+        "#TfrmRegistro { background: #EEF2F6; }"
+        "#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1F3A5F, stop:1 #24607A); }"
+        "#intTitolo { color: white; font-size: 20pt; font-weight: bold; }"
+        "QGroupBox#panIngresso, QGroupBox#panVeicolo, QGroupBox#panUscita {"
+        " background: white; border: 1px solid #A9B8C9; border-radius: 6px; margin-top: 14px;"
+        " font-weight: bold; color: #1F3A5F; }"
+        "QGroupBox#panIngresso::title, QGroupBox#panVeicolo::title, QGroupBox#panUscita::title {"
+        " subcontrol-origin: margin; left: 12px; padding: 0 6px; }"
+        "#panNavigazione { background: white; border: 1px solid #A9B8C9; border-radius: 6px; }"
+        "#shpInfo { background: #1F3A5F; }"
+        "#panInfo { color: white; }"));
+    ApplyDateSettings();
+    SetFieldMaxLengths(this, VisitFields);
+
+    AttachEnterOrder(this, {{"txtOraEnt", "txtOperatoreEnt"},
+                            {"txtOperatoreEnt", "txtVeicolo"},
+                            {"txtVeicolo", "txtTarga"},
+                            {"txtTarga", "txtConduttore"},
+                            {"txtConduttore", "txtPersone"},
+                            {"txtPersone", "txtMerce"},
+                            {"txtMerce", "txtFoglio"},
+                            {"txtFoglio", "txtTessere"},
+                            {"txtTessere", "txtLuogo"},
+                            {"txtLuogo", "txtTelCel"},
+                            {"txtTelCel", "txtNote"},
+                            {"txtNote", "txtDataUsc"},
+                            {"txtOraUsc", "txtOperatoreUsc"},
+                            {"txtOperatoreUsc", "txtDataEnt"}});
+    QStringList roles;
+    for (const auto &field : VisitFields)
+        roles << QString::fromLatin1(field.name);
+    AttachHighlights(this, roles);
+    AttachPlateUpperCase(ui->txtTarga);
+    AttachDatePickerField(ui->txtDataEnt, [this] { OpenDatePicker(QStringLiteral("dataent")); });
+    AttachDatePickerField(ui->txtDataUsc, [this] { OpenDatePicker(QStringLiteral("datausc")); });
+
+    const QString dateHint = QStringLiteral("Inserisci data corrente.");
+    const QString timeHint = QStringLiteral("Inserisci ora corrente.");
+    const QString pickerHint = QStringLiteral(
+        "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
+    AttachStatusHints(
+        this, ui->panInfo,
+        {{"btnNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
+         {"btnSalva", "Salva la scheda corrente in archivio."},
+         {"btnGuida", "Visualizza la guida in linea."},
+         {"btnEsci", "Esci da questa schermata di lavoro."},
+         {"cmdPrimo", "Visualizza la prima scheda in archivio."},
+         {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
+         {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
+         {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+         {"impDataEnt", dateHint},
+         {"impDataUsc", dateHint},
+         {"impOraEnt", timeHint},
+         {"impOraUscita", timeHint},
+         {"impVeicolo", "Importa i dati dal Parco Automezzi."},
+         {"txtDataEnt", pickerHint},
+         {"txtDataUsc", pickerHint}},
+        {"shpTitolo", "intTitolo", "icoRegistro", "panIngresso", "panVeicolo", "panUscita", "panComandi",
+         "panNavigazione", "shpInfo", "panInfo"});
+
+    connect(ui->btnNuovo, &QPushButton::clicked, this, &TfrmRegistro::btnNuovoClick);
+    connect(ui->btnSalva, &QPushButton::clicked, this, &TfrmRegistro::btnSalvaClick);
+    connect(ui->btnGuida, &QPushButton::clicked, this, &TfrmRegistro::btnGuidaClick);
+    connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmRegistro::btnEsciClick);
+    connect(ui->cmdPrimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::First); });
+    connect(ui->cmdIndietro, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Previous); });
+    connect(ui->cmdAvanti, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Next); });
+    connect(ui->cmdUltimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Last); });
+    connect(ui->impDataEnt, &ClickableLabel::clicked, this, [this] { ui->txtDataEnt->setText(TodayText()); });
+    connect(ui->impDataUsc, &ClickableLabel::clicked, this, [this] { ui->txtDataUsc->setText(TodayText()); });
+    connect(ui->impOraEnt, &ClickableLabel::clicked, this, [this] { ui->txtOraEnt->setText(NowTimeText()); });
+    connect(ui->impOraUscita, &ClickableLabel::clicked, this, [this] { ui->txtOraUsc->setText(NowTimeText()); });
+    // The red arrow pulls a vehicle of the company fleet into the card through
+    // the fleet search; it stays hidden until that search is part of the program.
+    ui->impVeicolo->hide();
 }
+
+TfrmRegistro::~TfrmRegistro() = default;
 
 void TfrmRegistro::OpenYear(const QString &year)
 {
-    findChild<QLabel *>(QStringLiteral("lblFile"))->setText(YearArchive::PathFor(year));
+    ui->lblFile->setText(YearArchive::PathFor(year));
     setWindowTitle(QStringLiteral(" Varcanto - Ingresso e Uscite Veicoli anno ") + Trim(year));
+}
+
+bool TfrmRegistro::ImportPickedDate(const QString &token, const QString &date)
+{
+    if (token == QLatin1String("dataent"))
+        ui->txtDataEnt->setText(date);
+    else if (token == QLatin1String("datausc"))
+        ui->txtDataUsc->setText(date);
+    else
+        return false;
+    return true;
+}
+
+void TfrmRegistro::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Restoring a minimised window is not a new visit: the card stays.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmRegistro::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    HandOver(this, Screens().frmAvvio);
+}
+
+void TfrmRegistro::FormShow()
+{
+    btnNuovoClick();
+}
+
+// A blank card dated now, ready for the operator's name.
+void TfrmRegistro::btnNuovoClick()
+{
+    for (const auto &field : VisitFields)
+        SetControlText(FieldControl(this, field.name), QString());
+    ui->txtDataEnt->setText(TodayText());
+    ui->txtOraEnt->setText(NowTimeText());
+    ui->lblPosizione->clear();
+    ui->txtOperatoreEnt->setFocus();
+}
+
+void TfrmRegistro::btnSalvaClick()
+{
+    const VisitRecord card = RecordFromControls(this, VisitFields);
+    if (const auto refusal = CheckCardForSave(card)) {
+        Dialogs::Message(this, refusal->warning ? MessageKind::Warning : MessageKind::Plain, refusal->message);
+        FieldControl(this, qPrintable(refusal->field))->setFocus();
+        return;
+    }
+    const int shown = ShownCardNumber(ui->lblPosizione->text());
+    try {
+        RecordFile archive(ArchivePath(), VisitRecord::Size);
+        if (shown > 0) {
+            archive.rewrite(shown - 1, card.toBytes());
+            ui->lblPosizione->setText(QString::number(archive.position()));
+            archive.close();
+            Dialogs::Message(this, MessageKind::Information,
+                             QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+        } else {
+            // Counted under the archive's lock: a card saved at the same moment
+            // on another workstation gets another number.
+            const int number = archive.append(card.toBytes());
+            ui->lblPosizione->setText(QString::number(number));
+            archive.close();
+            Dialogs::Message(this, MessageKind::Information,
+                             QStringLiteral("La scheda corrente è stata inserita in archivio."));
+        }
+    } catch (const IoError &) {
+        Dialogs::ArchiveError(this);
+    }
+}
+
+void TfrmRegistro::btnGuidaClick()
+{
+    ShowHelp(this, HelpRegister());
+}
+
+void TfrmRegistro::btnEsciClick()
+{
+    close();
+}
+
+void TfrmRegistro::MoveTo(Arrow arrow)
+{
+    try {
+        RecordFile archive(ArchivePath(), VisitRecord::Size);
+        const ArrowStep step = StepOf(arrow, archive.count(), ShownCardNumber(ui->lblPosizione->text()));
+        if (step.clearPosition)
+            ui->lblPosizione->clear();
+        if (step.zeroPosition)
+            ui->lblPosizione->setText(QStringLiteral("0"));
+        if (step.showIndex >= 0) {
+            archive.seek(step.showIndex);
+            ShowRecord(this, VisitRecord::fromBytes(archive.read()), VisitFields);
+            ui->lblPosizione->setText(QString::number(step.showIndex + 1));
+        }
+        archive.close();
+        if (step.emptyArchive)
+            Dialogs::Message(this, MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda."));
+    } catch (const IoError &) {
+        Dialogs::ArchiveError(this);
+    }
+}
+
+void TfrmRegistro::OpenDatePicker(const QString &token)
+{
+    TfrmCalendario picker(this);
+    picker.SetToken(token);
+    Dialogs::RunModal(&picker);
+}
+
+QString TfrmRegistro::ArchivePath() const
+{
+    return Trim(ui->lblFile->text());
 }

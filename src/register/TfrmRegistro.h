@@ -1,15 +1,43 @@
 #pragma once
+// The register card editor: the gate operator records one vehicle transit per
+// card in the archive of the year chosen in the year menu, brings a card back
+// with the arrows to add the exit, and saves it again in place.
 #include <QWidget>
+#include <memory>
 
-// The register card editor: one gate card at a time, in the archive of the
-// year chosen in the year menu.
+namespace Ui {
+class TfrmRegistro;
+}
+enum class Arrow;
+
 class TfrmRegistro : public QWidget
 {
     Q_OBJECT
 public:
     explicit TfrmRegistro(QWidget *parent = nullptr);
+    ~TfrmRegistro() override;
 
     // The year menu opens the archive of a year: its path goes into the
     // hidden lblFile and the year into the caption.
     void OpenYear(const QString &year);
+    // The date picker hands back the picked date for the field named by its
+    // token ("dataent" entry date, "datausc" exit date, compared exactly);
+    // false, and nothing written, for any other token.
+    bool ImportPickedDate(const QString &token, const QString &date);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void FormShow();
+    void btnNuovoClick();
+    void btnSalvaClick();
+    void btnGuidaClick();
+    void btnEsciClick();
+    void MoveTo(Arrow arrow);
+    void OpenDatePicker(const QString &token);
+    QString ArchivePath() const;
+
+    std::unique_ptr<Ui::TfrmRegistro> ui;
 };

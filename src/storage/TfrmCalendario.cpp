@@ -1,6 +1,44 @@
 #include "TfrmCalendario.h"
+#include "ui_TfrmCalendario.h"
+
+#include "Environment.h"
+#include "Screens.h"
+#include "TextRules.h"
+#include "TfrmRegistro.h"
+#include "WindowKit.h"
+
+#include <QLocale>
 
 TfrmCalendario::TfrmCalendario(QWidget *parent)
     : QDialog(parent)
+    , ui(std::make_unique<Ui::TfrmCalendario>())
 {
+    ui->setupUi(this);
+    ui->calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    ui->calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    ui->calAppuntamenti->setSelectedDate(CurrentDateTime().date());
+    connect(ui->btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    connect(ui->btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    MakeFixedWindow(this);
+}
+
+TfrmCalendario::~TfrmCalendario() = default;
+
+void TfrmCalendario::SetToken(const QString &token)
+{
+    ui->lblMemory->setText(token);
+}
+
+void TfrmCalendario::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    CenterWindow(this, parentWidget());
+}
+
+// The token is taken exactly as stored: an unknown one leaves the picker open.
+void TfrmCalendario::btnImportaDataClick()
+{
+    TfrmRegistro *editor = Screens().frmRegistro;
+    if (editor && editor->ImportPickedDate(ui->lblMemory->text(), DateText(ui->calAppuntamenti->selectedDate())))
+        accept();
 }

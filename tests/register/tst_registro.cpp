@@ -1,0 +1,583 @@
+#include "Dialogs.h"
+#include "Screens.h"
+#include "Startup.h"
+#include "TfrmAvvio.h"
+#include "TfrmCalendario.h"
+#include "TfrmRegistro.h"
+#include "VisitRecord.h"
+
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+const QString EmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString Inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString Rewritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+
+QStringList FieldNames()
+{
+    QStringList names;
+    for (const auto &f : VisitFields)
+        names << QStringLiteral("txt") + QLatin1String(f.name);
+    return names;
+}
+
+// A card as another window or workstation would have stored it.
+QByteArray Card(int k)
+{
+    VisitRecord card;
+    card.DataEnt = QStringLiteral("0%1/02/2021").arg(k);
+    card.OraEnt = QStringLiteral("08:0%1").arg(k);
+    card.Veicolo = QStringLiteral("Auto %1").arg(k);
+    card.Targa = QStringLiteral("TG00%1").arg(k);
+    return card.toBytes();
+}
+} // namespace
+
+class TestRegistro : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramFolder> dir;
+    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<FixedClock> clock;
+    TfrmRegistro *editor = nullptr;
+
+    QLineEdit *field(const QString &name) const { return editor->findChild<QLineEdit *>(name); }
+    QLabel *label(const QString &name) const { return editor->findChild<QLabel *>(name); }
+    QString position() const { return label("lblPosizione")->text(); }
+    QByteArray archive() const { return dir->bytes("2021.vis"); }
+
+    void click(const QString &name)
+    {
+        QWidget *control = editor->findChild<QWidget *>(name);
+        QVERIFY2(control, qPrintable(name));
+        QTest::mouseClick(control, Qt::LeftButton);
+    }
+    void activate()
+    {
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor));
+        QTRY_COMPARE(QApplication::activeWindow(), editor);
+    }
+    void setPinnedClock(const QDateTime &now)
+    {
+        clock.reset();
+        clock = std::make_unique<FixedClock>(now);
+    }
+    // A card the save checks accept, put there as the program would.
+    void fillValidCard()
+    {
+        field("txtDataEnt")->setText("05/03/2021");
+        field("txtOraEnt")->setText("07:45");
+        field("txtVeicolo")->setText("Fiat Ducato");
+        field("txtTarga")->setText("AB123CD");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetUpItalian(*qApp);
+    }
+
+    void init()
+    {
+        dir = std::make_unique<TempProgramFolder>();
+        script = std::make_unique<ScriptedDialogs>();
+        setPinnedClock(QDateTime(QDate(2021, 3, 5), QTime(7, 45, 30)));
+        CreateWindows();
+        editor = Screens().frmRegistro;
+        editor->OpenYear("2021");
+        HandOver(nullptr, editor);
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+    }
+
+    void cleanup()
+    {
+        DestroyWindows();
+        editor = nullptr;
+        clock.reset();
+        script.reset();
+        dir.reset();
+    }
+
+    void opensOnANewCardDatedNow()
+    {
+        QCOMPARE(TfrmRegistro().windowTitle(), QStringLiteral(" Varcanto - Ingressi e Uscite Veicoli"));
+        editor->OpenYear(" 2021 ");
+        QCOMPARE(editor->windowTitle(), QStringLiteral(" Varcanto - Ingresso e Uscite Veicoli anno 2021"));
+        QCOMPARE(label("lblFile")->text(), dir->path("2021.vis"));
+        QVERIFY(label("lblFile")->isHidden());
+
+        // Whatever the hidden screen held, coming back starts a new card.
+        for (const QString &name : FieldNames())
+            field(name)->setText("vecchio");
+        label("lblPosizione")->setText("7");
+        setPinnedClock(QDateTime(QDate(2021, 12, 1), QTime(9, 5, 59)));
+        HandOver(editor, Screens().frmAvvio);
+        HandOver(Screens().frmAvvio, editor);
+        activate();
+        QCOMPARE(field("txtDataEnt")->text(), QStringLiteral("01/12/2021"));
+        QCOMPARE(field("txtOraEnt")->text(), QStringLiteral("09:05"));
+        for (const QString &name : FieldNames().mid(2))
+            QCOMPARE(field(name)->text(), QString());
+        QCOMPARE(position(), QString());
+        QCOMPARE(QApplication::focusWidget(), field("txtOperatoreEnt"));
+        for (const auto &f : VisitFields)
+            QCOMPARE(field(QStringLiteral("txt") + QLatin1String(f.name))->maxLength(), f.capacity);
+    }
+
+    void saveChecks_data()
+    {
+        QTest::addColumn<QString>("dataEnt");
+        QTest::addColumn<QString>("oraEnt");
+        QTest::addColumn<QString>("veicolo");
+        QTest::addColumn<QString>("targa");
+        QTest::addColumn<QString>("dataUsc");
+        QTest::addColumn<QString>("oraUsc");
+        QTest::addColumn<bool>("warning");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        const QString validHint = QStringLiteral(
+            " non esiste.\n\r\n\rPer poter salvare la scheda è necessario indicare una data valida nel formato "
+            "gg/mm/aaaa.");
+        const QString bothHint = QStringLiteral(
+            "\n\r\n\rPer poter salvare la scheda è necessario o compilare o lasciare in bianco entrambi i campi di "
+            "testo.");
+        QTest::newRow("entry date and plate missing: only the date is told")
+            << "" << "07:45" << "Panda" << "" << "" << "" << true
+            << "Attenzione: per salvare la scheda è necessario indicare la data d'ingresso." << "txtDataEnt";
+        QTest::newRow("entry date that does not exist")
+            << "31/04/2021" << "" << "" << "" << "" << "" << false
+            << "Attenzione: la data d'ingresso 31/04/2021" + validHint << "txtDataEnt";
+        QTest::newRow("entry time of blanks")
+            << "05/03/2021" << "   " << "Panda" << "AB1" << "" << "" << true
+            << "Attenzione: per salvare la scheda è necessario indicare l'ora d'ingresso." << "txtOraEnt";
+        QTest::newRow("no make and model")
+            << "05/03/2021" << "8.30" << "" << "" << "" << "" << true
+            << "Attenzione: per salvare la scheda è necessario indicare la marca e il modello del veicolo."
+            << "txtVeicolo";
+        QTest::newRow("no plate")
+            << "05/03/2021" << "8.30" << "Panda" << "" << "" << "" << true
+            << "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo." << "txtTarga";
+        QTest::newRow("exit date that does not exist")
+            << "05/03/2021" << "8.30" << "Panda" << "AB1" << "29/02/2021" << "" << false
+            << "Attenzione: la data d'uscita 29/02/2021" + validHint << "txtDataUsc";
+        QTest::newRow("exit time without exit date")
+            << "05/03/2021" << "8.30" << "Panda" << "AB1" << "" << "10:00" << false
+            << "Attenzione: è stata indicata l'ora d'uscita ma non la data." + bothHint << "txtDataUsc";
+        QTest::newRow("exit date without exit time")
+            << "05/03/2021" << "8.30" << "Panda" << "AB1" << "06/03/2021" << " " << false
+            << "Attenzione: è stata indicata la data d'uscita ma non l'ora." + bothHint << "txtDataUsc";
+    }
+
+    void saveChecks()
+    {
+        QFETCH(QString, dataEnt);
+        QFETCH(QString, oraEnt);
+        QFETCH(QString, veicolo);
+        QFETCH(QString, targa);
+        QFETCH(QString, dataUsc);
+        QFETCH(QString, oraUsc);
+        QFETCH(bool, warning);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        activate();
+        field("txtDataEnt")->setText(dataEnt);
+        field("txtOraEnt")->setText(oraEnt);
+        field("txtVeicolo")->setText(veicolo);
+        field("txtTarga")->setText(targa);
+        field("txtDataUsc")->setText(dataUsc);
+        field("txtOraUsc")->setText(oraUsc);
+        click("btnSalva");
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].kind, warning ? MessageKind::Warning : MessageKind::Plain);
+        QCOMPARE(script->messages[0].text, message);
+        QCOMPARE(QApplication::focusWidget(), field(focus));
+        // Refused: nothing reaches the archive, nothing on screen changes.
+        QVERIFY(!QFile::exists(dir->path("2021.vis")));
+        QCOMPARE(position(), QString());
+        QCOMPARE(field("txtOraEnt")->text(), oraEnt);
+        QCOMPARE(field("txtOraUsc")->text(), oraUsc);
+    }
+
+    void savesANewCardThenRewritesItInPlace()
+    {
+        activate();
+        field("txtOraEnt")->clear();
+        field("txtOraEnt")->setFocus();
+        QTest::keyClicks(field("txtOraEnt"), "8.30");
+        field("txtOperatoreEnt")->setFocus();
+        QTest::keyClicks(field("txtOperatoreEnt"), "  Rossi ");
+        field("txtVeicolo")->setFocus();
+        QTest::keyClicks(field("txtVeicolo"), "Fiat Ducato");
+        field("txtTarga")->setFocus();
+        QTest::keyClicks(field("txtTarga"), "ab12 cd ");
+        QTest::sendKeyEvent(QTest::Click, field("txtTarga"), Qt::Key_unknown, QStringLiteral("è"), Qt::NoModifier);
+        QCOMPARE(field("txtTarga")->text(), QStringLiteral("AB12CDè"));
+
+        click("btnSalva");
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].kind, MessageKind::Information);
+        QCOMPARE(script->messages[0].text, Inserted);
+        QCOMPARE(position(), QStringLiteral("1"));
+        QByteArray bytes = archive();
+        QCOMPARE(bytes.size(), 1366);
+        QCOMPARE(bytes.mid(0, 11), QByteArray("\x0A" "05/03/2021"));
+        QCOMPARE(bytes.mid(11, 5), QByteArray("\x04" "8.30"));
+        QCOMPARE(bytes.mid(17, 6), QByteArray("\x05" "Rossi"));
+        QCOMPARE(bytes.mid(119, 8), QByteArray("\x07" "AB12CD\xE8"));
+        QCOMPARE(bytes.at(1298), '\0');
+        // The screen keeps the texts as typed.
+        QCOMPARE(field("txtOperatoreEnt")->text(), QStringLiteral("  Rossi "));
+
+        // The vehicle leaves: the same card is completed and saved again.
+        click("impDataUsc");
+        click("impOraUscita");
+        field("txtOperatoreUsc")->setText("Bianchi");
+        click("btnSalva");
+        QCOMPARE(script->messages.size(), 2);
+        QCOMPARE(script->messages[1].kind, MessageKind::Information);
+        QCOMPARE(script->messages[1].text, Rewritten);
+        QCOMPARE(position(), QStringLiteral("1"));
+        bytes = archive();
+        QCOMPARE(bytes.size(), 1366);
+        const VisitRecord stored = VisitRecord::fromBytes(bytes);
+        QCOMPARE(stored.DataUsc, QStringLiteral("05/03/2021"));
+        QCOMPARE(stored.OraUsc, QStringLiteral("07:45"));
+        QCOMPARE(stored.OperatoreUsc, QStringLiteral("Bianchi"));
+        QCOMPARE(stored.Targa, QStringLiteral("AB12CDè"));
+
+        // Meanwhile another workstation stores a card; the next new card here
+        // takes the number free at the moment of saving.
+        {
+            QFile shared(dir->path("2021.vis"));
+            QVERIFY(shared.open(QIODevice::Append));
+            shared.write(Card(2));
+        }
+        click("btnNuovo");
+        fillValidCard();
+        click("btnSalva");
+        QCOMPARE(script->lastMessage(), Inserted);
+        QCOMPARE(position(), QStringLiteral("3"));
+        const QByteArray after = archive();
+        QCOMPARE(after.size(), 3 * 1366);
+        QCOMPARE(after.left(1366), bytes);
+        QCOMPARE(after.mid(1366, 1366), Card(2));
+        QCOMPARE(VisitRecord::fromBytes(after.mid(2 * 1366)).Veicolo, QStringLiteral("Fiat Ducato"));
+    }
+
+    void arrows_data()
+    {
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("arrow");
+        QTest::addColumn<QString>("expectedPosition");
+        QTest::addColumn<QString>("expectedVeicolo");
+        QTest::addColumn<bool>("emptyMessage");
+        const QString kept = QStringLiteral("in corso");
+        // An archive with no card (missing until the arrow creates it).
+        QTest::newRow("empty, first") << 0 << "" << "cmdPrimo" << "" << kept << true;
+        QTest::newRow("empty, last") << 0 << "" << "cmdUltimo" << "" << kept << true;
+        QTest::newRow("empty, next empties the number") << 0 << "2" << "cmdAvanti" << "" << kept << true;
+        QTest::newRow("empty, previous") << 0 << "" << "cmdIndietro" << "" << kept << true;
+        QTest::newRow("empty, previous on card 1") << 0 << "1" << "cmdIndietro" << "1" << kept << false;
+        // A new card on screen.
+        QTest::newRow("new, first") << 3 << "" << "cmdPrimo" << "1" << "Auto 1" << false;
+        QTest::newRow("new, last") << 3 << "" << "cmdUltimo" << "3" << "Auto 3" << false;
+        QTest::newRow("new, next") << 3 << "" << "cmdAvanti" << "1" << "Auto 1" << false;
+        QTest::newRow("new, previous") << 3 << "" << "cmdIndietro" << "1" << "Auto 1" << false;
+        // A stored card on screen.
+        QTest::newRow("card 2, first") << 3 << "2" << "cmdPrimo" << "1" << "Auto 1" << false;
+        QTest::newRow("card 2, last") << 3 << "2" << "cmdUltimo" << "3" << "Auto 3" << false;
+        QTest::newRow("card 2, next") << 3 << " 2 " << "cmdAvanti" << "3" << "Auto 3" << false;
+        QTest::newRow("card 2, previous") << 3 << "2" << "cmdIndietro" << "1" << "Auto 1" << false;
+        QTest::newRow("last card, next does nothing") << 3 << "3" << "cmdAvanti" << "3" << kept << false;
+        QTest::newRow("card 1, previous does nothing") << 3 << "1" << "cmdIndietro" << "1" << kept << false;
+    }
+
+    void arrows()
+    {
+        QFETCH(int, cards);
+        QFETCH(QString, shown);
+        QFETCH(QString, arrow);
+        QFETCH(QString, expectedPosition);
+        QFETCH(QString, expectedVeicolo);
+        QFETCH(bool, emptyMessage);
+        QByteArray stored;
+        for (int k = 1; k <= cards; ++k)
+            stored += Card(k);
+        if (cards > 0)
+            dir->write("2021.vis", stored);
+        field("txtVeicolo")->setText("in corso");
+        field("txtTarga")->setText("in corso");
+        label("lblPosizione")->setText(shown);
+
+        click(arrow);
+        QCOMPARE(position(), expectedPosition);
+        QCOMPARE(field("txtVeicolo")->text(), expectedVeicolo);
+        if (expectedVeicolo.startsWith("Auto")) {
+            const QString k = expectedPosition;
+            QCOMPARE(field("txtTarga")->text(), "TG00" + k);
+            QCOMPARE(field("txtDataEnt")->text(), "0" + k + "/02/2021");
+            QCOMPARE(field("txtOraUsc")->text(), QString());
+        }
+        if (emptyMessage) {
+            QCOMPARE(script->messages.size(), 1);
+            QCOMPARE(script->messages[0].kind, MessageKind::Information);
+            QCOMPARE(script->messages[0].text, EmptyArchive);
+        } else {
+            QCOMPARE(script->messages.size(), 0);
+        }
+        // Browsing never writes; a missing archive now exists, empty.
+        QVERIFY(QFile::exists(dir->path("2021.vis")));
+        QCOMPARE(archive(), stored);
+    }
+
+    void nuovoDropsTheEditsOfAStoredCard()
+    {
+        dir->write("2021.vis", Card(1) + Card(2));
+        activate();
+        click("cmdUltimo");
+        QCOMPARE(position(), QStringLiteral("2"));
+        field("txtVeicolo")->setText("cambiato");
+        field("txtNote")->setText("nota");
+        setPinnedClock(QDateTime(QDate(2021, 3, 6), QTime(18, 0)));
+        click("btnNuovo");
+        QCOMPARE(script->messages.size(), 0);
+        QCOMPARE(archive(), Card(1) + Card(2));
+        QCOMPARE(position(), QString());
+        QCOMPARE(field("txtDataEnt")->text(), QStringLiteral("06/03/2021"));
+        QCOMPARE(field("txtOraEnt")->text(), QStringLiteral("18:00"));
+        QCOMPARE(field("txtVeicolo")->text(), QString());
+        QCOMPARE(field("txtNote")->text(), QString());
+        QCOMPARE(QApplication::focusWidget(), field("txtOperatoreEnt"));
+    }
+
+    void enterAndTabOrders()
+    {
+        activate();
+        const QStringList enterFromOraEnt = {"txtOperatoreEnt", "txtVeicolo", "txtTarga", "txtConduttore",
+                                             "txtPersone", "txtMerce", "txtFoglio", "txtTessere", "txtLuogo",
+                                             "txtTelCel", "txtNote", "txtDataUsc"};
+        field("txtOraEnt")->setFocus();
+        for (const QString &next : enterFromOraEnt) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+        field("txtOraUsc")->setFocus();
+        for (const QString &next : {"txtOperatoreUsc", "txtDataEnt"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
+        }
+        QCOMPARE(script->messages.size(), 0);
+
+        const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnGuida", "btnEsci"};
+        field("txtDataEnt")->setFocus();
+        for (const QString &next : tabOrder.mid(1)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), next);
+        }
+    }
+
+    void highlightShowsOnlyOnTheFocusedField()
+    {
+        activate();
+        const QStringList names = FieldNames();
+        for (const QString &focused : names) {
+            field(focused)->setFocus();
+            for (const QString &name : names) {
+                auto *eff = editor->findChild<QFrame *>("eff" + name.mid(3));
+                QVERIFY2(eff, qPrintable(name));
+                QCOMPARE(eff->isVisible(), name == focused);
+            }
+            auto *eff = editor->findChild<QFrame *>("eff" + focused.mid(3));
+            QVERIFY(eff->geometry().contains(field(focused)->geometry()));
+        }
+    }
+
+    void statusHints()
+    {
+        auto *panInfo = label("panInfo");
+        QCOMPARE(panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        const QString picker = QStringLiteral(
+            "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
+        const QList<QPair<QString, QString>> walk = {
+            {"txtVeicolo", "Pronto per archiviare una nuova scheda..."}, // no hint: left alone
+            {"btnNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
+            {"btnSalva", "Salva la scheda corrente in archivio."},
+            {"txtTarga", "Salva la scheda corrente in archivio."},
+            {"btnGuida", "Visualizza la guida in linea."},
+            {"btnEsci", "Esci da questa schermata di lavoro."},
+            {"cmdPrimo", "Visualizza la prima scheda in archivio."},
+            {"cmdIndietro", "Visualizza la scheda precedente in archivio."},
+            {"cmdAvanti", "Visualizza la scheda successiva in archivio."},
+            {"cmdUltimo", "Visualizza l'ultima scheda in archivio."},
+            {"impDataEnt", "Inserisci data corrente."},
+            {"impOraEnt", "Inserisci ora corrente."},
+            {"txtDataUsc", picker},
+            {"shpInfo", ""},
+            {"impOraUscita", "Inserisci ora corrente."},
+            {"impDataUsc", "Inserisci data corrente."},
+            {"txtDataEnt", picker},
+            {"panVeicolo", ""},
+        };
+        for (const auto &[name, expected] : walk) {
+            QWidget *control = editor->findChild<QWidget *>(name);
+            QVERIFY2(control && control->isVisible(), qPrintable(name));
+            // Group boxes are probed on their frame, away from the fields.
+            const QPoint at = name.startsWith("pan") ? QPoint(4, control->height() - 4) : control->rect().center();
+            QTest::mouseMove(control, at);
+            QVERIFY2(panInfo->text() == expected, qPrintable(name + ": " + panInfo->text()));
+        }
+        QTest::mouseMove(field("txtOraEnt"));
+        QTest::mouseMove(editor, QPoint(editor->width() / 2, editor->height() - 50));
+        QCOMPARE(panInfo->text(), QString());
+        // Coming back to the screen does not bring the design text back.
+        HandOver(editor, Screens().frmAvvio);
+        HandOver(Screens().frmAvvio, editor);
+        QCOMPARE(panInfo->text(), QString());
+    }
+
+    void archiveFailureLeavesTheCardOnScreen_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("action");
+        for (const char *action : {"btnSalva", "cmdPrimo", "cmdAvanti"}) {
+            QTest::addRow("folder named 2021.vis, %s", action) << true << action;
+            QTest::addRow("read-only archive, %s", action) << false << action;
+        }
+    }
+
+    void archiveFailureLeavesTheCardOnScreen()
+    {
+        QFETCH(bool, folder);
+        QFETCH(QString, action);
+        if (folder) {
+            QVERIFY(QDir().mkdir(dir->path("2021.vis")));
+        } else {
+            dir->write("2021.vis", Card(1));
+            QVERIFY(QFile::setPermissions(dir->path("2021.vis"), QFileDevice::ReadOwner | QFileDevice::ReadGroup
+                                                                     | QFileDevice::ReadOther));
+        }
+        fillValidCard();
+        {
+            AsOrdinaryUser user;
+            click(action);
+        }
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].kind, MessageKind::Error);
+        QCOMPARE(script->messages[0].text, ArchiveErrorText);
+        QCOMPARE(position(), QString());
+        QCOMPARE(field("txtVeicolo")->text(), QStringLiteral("Fiat Ducato"));
+        if (!folder)
+            QCOMPARE(archive(), Card(1));
+    }
+
+    void dateFieldsOpenThePicker_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QString>("token");
+        QTest::newRow("entry date") << "txtDataEnt" << "txtDataUsc" << "dataent";
+        QTest::newRow("exit date") << "txtDataUsc" << "txtDataEnt" << "datausc";
+    }
+
+    void dateFieldsOpenThePicker()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, other);
+        QFETCH(QString, token);
+        activate();
+        QLineEdit *date = field(name);
+        QVERIFY(date->isReadOnly());
+        QCOMPARE(date->alignment(), Qt::AlignCenter);
+        QStringList tokens;
+        script->onModal = [&](QDialog *dialog) {
+            QVERIFY(qobject_cast<TfrmCalendario *>(dialog));
+            QCOMPARE(dialog->parentWidget(), editor);
+            tokens << dialog->findChild<QLabel *>("lblMemory")->text();
+            dialog->reject();
+        };
+        date->setText("01/01/2021");
+        date->setFocus();
+        QTest::keyClick(date, Qt::Key_Backspace);
+        QCOMPARE(date->text(), QString());
+        date->setText("01/01/2021");
+        QTest::keyClick(date, Qt::Key_Delete);
+        QCOMPARE(date->text(), QString());
+        QCOMPARE(tokens, QStringList());
+
+        QTest::keyClick(date, Qt::Key_A);
+        QCOMPARE(date->text(), QString());
+        QTest::keyClick(date, Qt::Key_Return);
+        QCOMPARE(tokens, QStringList({token, token}));
+
+        // The day picked in the calendar lands in this field only.
+        const QString otherBefore = field(other)->text();
+        script->onModal = [](QDialog *dialog) {
+            dialog->findChild<QCalendarWidget *>("calAppuntamenti")->setSelectedDate(QDate(2021, 1, 9));
+            QTest::mouseClick(dialog->findChild<QPushButton *>("btnImportaData"), Qt::LeftButton);
+        };
+        QTest::keyClick(date, Qt::Key_5);
+        QCOMPARE(date->text(), QStringLiteral("09/01/2021"));
+        QCOMPARE(field(other)->text(), otherBefore);
+        QCOMPARE(script->messages.size(), 0);
+    }
+
+    void importButtonsWriteNow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("entry date") << "impDataEnt" << "txtDataEnt" << "05/03/2021";
+        QTest::newRow("entry time") << "impOraEnt" << "txtOraEnt" << "07:45";
+        QTest::newRow("exit date") << "impDataUsc" << "txtDataUsc" << "05/03/2021";
+        QTest::newRow("exit time") << "impOraUscita" << "txtOraUsc" << "07:45";
+    }
+
+    void importButtonsWriteNow()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        field(name)->setText("31/12/2020");
+        label("lblPosizione")->setText("4");
+        click(button);
+        QCOMPARE(field(name)->text(), expected);
+        QCOMPARE(position(), QStringLiteral("4"));
+        QVERIFY(!QFile::exists(dir->path("2021.vis")));
+    }
+
+    void closingGoesBackToTheStartMenu_data()
+    {
+        QTest::addColumn<bool>("titleBar");
+        QTest::newRow("Esci") << false;
+        QTest::newRow("title-bar close") << true;
+    }
+
+    void closingGoesBackToTheStartMenu()
+    {
+        QFETCH(bool, titleBar);
+        if (titleBar)
+            QVERIFY(!editor->close());
+        else
+            click("btnEsci");
+        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(Screens().frmRegistro, editor);
+    }
+};
+
+QTEST_MAIN(TestRegistro)
+#include "tst_registro.moc"

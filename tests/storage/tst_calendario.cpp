@@ -1,0 +1,123 @@
+#include "Dialogs.h"
+#include "Screens.h"
+#include "Startup.h"
+#include "TfrmCalendario.h"
+#include "TfrmRegistro.h"
+
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+class TestCalendario : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramFolder> dir;
+    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<FixedClock> clock;
+    TfrmRegistro *editor = nullptr;
+
+    QLineEdit *field(const char *name) const { return editor->findChild<QLineEdit *>(name); }
+
+private slots:
+    void initTestCase()
+    {
+        SetUpItalian(*qApp);
+    }
+
+    void init()
+    {
+        dir = std::make_unique<TempProgramFolder>();
+        script = std::make_unique<ScriptedDialogs>();
+        clock = std::make_unique<FixedClock>(QDateTime(QDate(2021, 3, 5), QTime(23, 59)));
+        CreateWindows();
+        editor = Screens().frmRegistro;
+        editor->OpenYear("2021");
+        HandOver(nullptr, editor);
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+    }
+
+    void cleanup()
+    {
+        DestroyWindows();
+        editor = nullptr;
+        clock.reset();
+        script.reset();
+        dir.reset();
+    }
+
+    void opensOnTodayCentredOnTheEditor()
+    {
+        TfrmCalendario picker(editor);
+        QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
+        QCOMPARE(picker.findChild<QLabel *>("lblCampo001")->text(), QStringLiteral("Importare una data:"));
+        QCOMPARE(picker.findChild<QPushButton *>("btnImportaData")->text(), QStringLiteral("Importa"));
+        QCOMPARE(picker.findChild<QPushButton *>("btnAnnulla")->text(), QStringLiteral("Annulla"));
+        auto *calendar = picker.findChild<QCalendarWidget *>("calAppuntamenti");
+        QCOMPARE(calendar->selectedDate(), QDate(2021, 3, 5));
+        QCOMPARE(calendar->firstDayOfWeek(), Qt::Monday);
+        QCOMPARE(calendar->locale().language(), QLocale::Italian);
+        QVERIFY(!(picker.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+        QCOMPARE(picker.minimumSize(), picker.maximumSize());
+
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        QVERIFY(picker.findChild<QLabel *>("lblMemory")->isHidden());
+        const QPoint offset = picker.frameGeometry().center() - editor->frameGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void importa_data()
+    {
+        QTest::addColumn<QString>("token");
+        QTest::addColumn<QDate>("pick");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("exit");
+        QTest::newRow("entry, calendar untouched") << "dataent" << QDate() << "btnImportaData" << false
+                                                   << "05/03/2021" << "";
+        QTest::newRow("exit, day picked") << "datausc" << QDate(2021, 1, 9) << "btnImportaData" << false
+                                          << "28/02/2021" << "09/01/2021";
+        QTest::newRow("unknown token") << "datafine" << QDate(2021, 1, 9) << "btnImportaData" << true
+                                       << "28/02/2021" << "";
+        QTest::newRow("token with a leading blank") << " dataent" << QDate(2021, 1, 9) << "btnImportaData" << true
+                                                    << "28/02/2021" << "";
+        QTest::newRow("token in capitals") << "DATAUSC" << QDate(2021, 1, 9) << "btnImportaData" << true
+                                           << "28/02/2021" << "";
+        QTest::newRow("Annulla") << "datausc" << QDate(2021, 1, 9) << "btnAnnulla" << false << "28/02/2021" << "";
+    }
+
+    void importa()
+    {
+        QFETCH(QString, token);
+        QFETCH(QDate, pick);
+        QFETCH(QString, button);
+        QFETCH(bool, staysOpen);
+        QFETCH(QString, entry);
+        QFETCH(QString, exit);
+        field("txtDataEnt")->setText("28/02/2021");
+        field("txtDataUsc")->clear();
+
+        TfrmCalendario picker(editor);
+        picker.SetToken(token);
+        if (pick.isValid())
+            picker.findChild<QCalendarWidget *>("calAppuntamenti")->setSelectedDate(pick);
+        picker.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picker));
+        QTest::mouseClick(picker.findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(picker.isVisible(), staysOpen);
+        QCOMPARE(field("txtDataEnt")->text(), entry);
+        QCOMPARE(field("txtDataUsc")->text(), exit);
+        QCOMPARE(script->messages.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestCalendario)
+#include "tst_calendario.moc"
