@@ -559,6 +559,18 @@ private slots:
         QVERIFY(!QFile::exists(dir->path("2021.vis")));
     }
 
+    void guidaOpensTheRegisterTopic()
+    {
+        QString title;
+        script->onModal = [&](QDialog *dialog) {
+            QCOMPARE(dialog->parentWidget(), editor);
+            title = dialog->findChild<QLabel *>("lblTitolo")->text();
+            dialog->reject();
+        };
+        click("btnGuida");
+        QCOMPARE(title, QStringLiteral("Applicazione Ingressi e Uscite Veicoli."));
+    }
+
     void closingGoesBackToTheStartMenu_data()
     {
         QTest::addColumn<bool>("titleBar");
