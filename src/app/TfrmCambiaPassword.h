@@ -1,10 +1,32 @@
 #pragma once
+// The change-password window: replaces the stored password after checking the
+// old one; closing it always leads back to an empty login field.
 #include <QWidget>
+#include <memory>
 
-// Placeholder: the window is being built.
+namespace Ui {
+class TfrmCambiaPassword;
+}
+
 class TfrmCambiaPassword : public QWidget
 {
     Q_OBJECT
 public:
     explicit TfrmCambiaPassword(QWidget *parent = nullptr);
+    ~TfrmCambiaPassword() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void FormShow();
+    void txtChange();
+    void cmdOKClick();
+    void cmdEsciClick();
+
+private:
+    void RefuseNewPassword(const QString &text);
+    std::unique_ptr<Ui::TfrmCambiaPassword> ui;
 };

@@ -1,6 +1,134 @@
 #include "TfrmPassword.h"
+#include "ui_TfrmPassword.h"
+
+#include "Crypt.h"
+#include "Dialogs.h"
+#include "PasswordStore.h"
+#include "Screens.h"
+#include "TextRules.h"
+#include "TfrmAvvio.h"
+#include "TfrmCambiaPassword.h"
+#include "WindowKit.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QShowEvent>
+
+namespace {
+const QString WrongPassword = QStringLiteral("Attenzione: password errata.");
+const QString ReadingError = QStringLiteral(
+    "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
+    "Si consiglia di reinstallare il software.");
+} // namespace
 
 TfrmPassword::TfrmPassword(QWidget *parent)
-    : QWidget(parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TfrmPassword>())
 {
+    ui->setupUi(this);
+    AttachHighlights(this, {QStringLiteral("Password")});
+    ui->txtPassword->installEventFilter(this);
+
+    connect(ui->txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
+    connect(ui->cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
+    connect(ui->cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
+    connect(ui->btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
+
+    MakeFixedWindow(this);
+    CenterWindow(this);
+}
+
+TfrmPassword::~TfrmPassword() = default;
+
+void TfrmPassword::ResetEntry()
+{
+    ui->txtPassword->clear();
+    ui->lblMemory->clear();
+    ui->txtPassword->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPassword::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// There is no close button; a close asked by the system (Alt+F4) is the same
+// as "Esci", so the program never runs on without a window.
+void TfrmPassword::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    EndApplication();
+}
+
+bool TfrmPassword::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->txtPassword) {
+        if (event->type() == QEvent::KeyPress)
+            return txtPasswordKeyDown(static_cast<QKeyEvent *>(event)->key());
+        if (event->type() == QEvent::KeyRelease)
+            txtPasswordChange();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmPassword::FormShow()
+{
+    txtPasswordChange();
+    ui->txtPassword->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmPassword::txtPasswordChange()
+{
+    ui->cmdOK->setEnabled(!Trim(ui->txtPassword->text()).isEmpty());
+}
+
+// Enter checks the password when something has been typed; it never types.
+bool TfrmPassword::txtPasswordKeyDown(int key)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    if (!Trim(ui->txtPassword->text()).isEmpty())
+        cmdOKClick();
+    return true;
+}
+
+void TfrmPassword::cmdOKClick()
+{
+    // Letters a-z may be typed in either case: the stored password is in capitals.
+    const QString entered = Trim(UpperAZ(ui->txtPassword->text()));
+    if (entered.isEmpty())
+        return; // an empty entry is never compared, not even with an empty store
+
+    std::optional<QString> expected;
+    try {
+        ui->lblMemory->setText(PasswordStore::ReadValue());
+        expected = CryptDecode(ui->lblMemory->text());
+    } catch (const StoreError &) {
+        expected.reset();
+    }
+    ui->lblMemory->clear();
+
+    if (!expected) {
+        Dialogs::Message(this, MessageKind::Plain, ReadingError);
+        return;
+    }
+    if (Trim(*expected) != entered) {
+        Dialogs::Message(this, MessageKind::Plain, WrongPassword);
+        ui->txtPassword->clear();
+        ui->txtPassword->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    ui->txtPassword->clear();
+    HandOver(this, Screens().frmAvvio);
+}
+
+void TfrmPassword::cmdEsciClick()
+{
+    EndApplication();
+}
+
+void TfrmPassword::btnCambiaPasswordClick()
+{
+    HandOver(this, Screens().frmCambiaPassword);
 }

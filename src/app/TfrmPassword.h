@@ -1,10 +1,36 @@
 #pragma once
+// The login window: the only window at start; the right password leads to the
+// start menu. From here the user can also change the password.
 #include <QWidget>
+#include <memory>
 
-// Placeholder: the window is being built.
+namespace Ui {
+class TfrmPassword;
+}
+
 class TfrmPassword : public QWidget
 {
     Q_OBJECT
 public:
     explicit TfrmPassword(QWidget *parent = nullptr);
+    ~TfrmPassword() override;
+
+    // Back from the change-password window: an empty field, ready for typing.
+    void ResetEntry();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void FormShow();
+    void txtPasswordChange();
+    void cmdOKClick();
+    void cmdEsciClick();
+    void btnCambiaPasswordClick();
+
+private:
+    bool txtPasswordKeyDown(int key);
+    std::unique_ptr<Ui::TfrmPassword> ui;
 };

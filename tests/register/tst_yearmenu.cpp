@@ -1,0 +1,225 @@
+// The year menu between the start menu and the register: the proposed year,
+// the four-character rule, the digits-only year field and where closing leads.
+#include "Dialogs.h"
+#include "Screens.h"
+#include "Startup.h"
+#include "TfrmAvvio.h"
+#include "TfrmMenuRegistro.h"
+#include "TfrmRegistro.h"
+
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+namespace {
+const QString FourDigits = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+
+template <class T = QWidget>
+T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("control %s not found", name);
+    return found;
+}
+
+QDateTime at(int year)
+{
+    return QDateTime(QDate(year, 3, 5), QTime(10, 15));
+}
+} // namespace
+
+class TestYearMenu : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TempProgramFolder> dir;
+    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<FixedClock> clock;
+
+    TfrmMenuRegistro *menu() { return Screens().frmMenuRegistro; }
+    QLineEdit *year() { return control<QLineEdit>(menu(), "txtAnnoFatture"); }
+    QString token() { return control<QLabel>(menu(), "lblMemory")->text(); }
+
+    // The start menu's register picture does this.
+    void openMenu()
+    {
+        HandOver(Screens().frmAvvio, menu());
+        // Let the hidden screens give up the activation first.
+        QCoreApplication::processEvents();
+        menu()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(menu()));
+    }
+
+    void apri() { QTest::mouseClick(control<QPushButton>(menu(), "btnApriFatture"), Qt::LeftButton); }
+
+private slots:
+    void initTestCase()
+    {
+        SetUpItalian(*qApp);
+    }
+
+    void init()
+    {
+        dir = std::make_unique<TempProgramFolder>();
+        script = std::make_unique<ScriptedDialogs>();
+        clock = std::make_unique<FixedClock>(at(2021));
+        CreateWindows();
+        Screens().frmAvvio->show();
+        openMenu();
+    }
+
+    void cleanup()
+    {
+        DestroyWindows();
+        clock.reset();
+        script.reset();
+        dir.reset();
+    }
+
+    void proposesTheCurrentYear()
+    {
+        QCOMPARE(menu()->windowTitle(), QStringLiteral(" Varcanto - Ingressi e Uscite Veicoli"));
+        QCOMPARE(year()->text(), QStringLiteral("2021"));
+        QCOMPARE(token(), QStringLiteral("avvio"));
+        QCOMPARE(QApplication::focusWidget(), year());
+        QVERIFY(!Screens().frmAvvio->isVisible());
+    }
+
+    // Whatever happened the time before, every showing proposes the year of
+    // the clock and leads back to the start menu by default.
+    void everyShowingStartsAfresh()
+    {
+        year()->setText(QStringLiteral("1999"));
+        apri();
+        QCOMPARE(token(), QStringLiteral("registro"));
+        HandOver(Screens().frmRegistro, Screens().frmAvvio);
+
+        clock.reset();
+        clock = std::make_unique<FixedClock>(at(2022));
+        openMenu();
+        QCOMPARE(year()->text(), QStringLiteral("2022"));
+        QCOMPARE(token(), QStringLiteral("avvio"));
+        QCOMPARE(QApplication::focusWidget(), year());
+        menu()->close();
+        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(!Screens().frmRegistro->isVisible());
+    }
+
+    void refusedYear_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("three digits") << "202";
+        QTest::newRow("empty") << "";
+    }
+    void refusedYear()
+    {
+        QFETCH(QString, typed);
+        year()->clear();
+        QTest::keyClicks(year(), typed);
+        control<QPushButton>(menu(), "btnApriFatture")->setFocus();
+        apri();
+        QCOMPARE(script->messages.size(), 1);
+        QCOMPARE(script->messages[0].kind, MessageKind::Warning);
+        QCOMPARE(script->messages[0].text, FourDigits);
+        QCOMPARE(QApplication::focusWidget(), year());
+        QVERIFY(menu()->isVisible());
+        QVERIFY(!Screens().frmRegistro->isVisible());
+        QCOMPARE(token(), QStringLiteral("avvio"));
+
+        // The title-bar close after a refusal leads to the start menu.
+        menu()->close();
+        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(!menu()->isVisible());
+        QVERIFY(!Screens().frmRegistro->isVisible());
+    }
+
+    void onlyDigitsReachTheYear()
+    {
+        year()->clear();
+        QTest::keyClicks(year(), "a1 9x-9.9");
+        QCOMPARE(year()->text(), QStringLiteral("1999"));
+        QTest::keyClick(year(), '5'); // a fifth digit
+        QCOMPARE(year()->text(), QStringLiteral("1999"));
+        QTest::keyClick(year(), Qt::Key_Left);
+        QTest::keyClick(year(), Qt::Key_Left);
+        QTest::keyClick(year(), Qt::Key_Backspace);
+        QTest::keyClick(year(), Qt::Key_Delete);
+        QCOMPARE(year()->text(), QStringLiteral("19"));
+        QTest::keyClick(year(), Qt::Key_Right);
+        QTest::keyClicks(year(), "87");
+        QCOMPARE(year()->text(), QStringLiteral("1987"));
+        QVERIFY(script->messages.isEmpty());
+    }
+
+    // "Apri" points the register card editor at the year's archive and hands
+    // over to it, by mouse or by Enter twice from the year field.
+    void apriOpensTheRegister_data()
+    {
+        QTest::addColumn<QString>("typed"); // empty: the proposed year as it is
+        QTest::addColumn<bool>("byKeyboard");
+        QTest::newRow("proposed year, mouse") << "" << false;
+        QTest::newRow("1999, keyboard") << "1999" << true;
+    }
+    void apriOpensTheRegister()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, byKeyboard);
+        if (!typed.isEmpty()) {
+            year()->clear();
+            QTest::keyClicks(year(), typed);
+        }
+        const QString chosen = typed.isEmpty() ? QStringLiteral("2021") : typed;
+        if (byKeyboard) {
+            QTest::keyClick(year(), Qt::Key_Return);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("btnApriFatture"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        } else {
+            apri();
+        }
+        QVERIFY(script->messages.isEmpty());
+        TfrmRegistro *registro = Screens().frmRegistro;
+        QVERIFY(registro->isVisible());
+        QVERIFY(!menu()->isVisible());
+        QVERIFY(!Screens().frmAvvio->isVisible());
+        QCOMPARE(registro->windowTitle(), " Varcanto - Ingresso e Uscite Veicoli anno " + chosen);
+        QCOMPARE(control<QLabel>(registro, "lblFile")->text(), dir->path(chosen + ".vis"));
+    }
+
+    // Statistics: no dead button while the window is not there; when it is,
+    // "Apri" leads there whatever the year field holds.
+    void statistics()
+    {
+        QVERIFY(control(menu(), "btnApriRiepStats")->isHidden());
+        QVERIFY(control(menu(), "intAnnoRiepStats")->isHidden());
+        menu()->close();
+
+        QWidget stand;
+        Screens().frmStatistiche = &stand;
+        openMenu();
+        auto *open = control<QPushButton>(menu(), "btnApriRiepStats");
+        QVERIFY(open->isVisible());
+        QVERIFY(control(menu(), "intAnnoRiepStats")->isVisible());
+        year()->setText(QStringLiteral("12"));
+        QTest::mouseClick(open, Qt::LeftButton);
+        Screens().frmStatistiche = nullptr;
+        QVERIFY(script->messages.isEmpty());
+        QVERIFY(stand.isVisible());
+        QVERIFY(!menu()->isVisible());
+    }
+
+    void exitPictureLeadsToTheStartMenu()
+    {
+        QTest::mouseClick(control(menu(), "imgEsci"), Qt::LeftButton);
+        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(!menu()->isVisible());
+    }
+};
+
+QTEST_MAIN(TestYearMenu)
+#include "tst_yearmenu.moc"
