@@ -1,6 +1,7 @@
 // The year menu between the start menu and the register: the proposed year,
 // the four-character rule, the digits-only year field and where closing leads.
 #include "Dialogs.h"
+#include "HelpTopics.h"
 #include "Screens.h"
 #include "Startup.h"
 #include "TfrmAvvio.h"
@@ -10,6 +11,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -211,6 +213,21 @@ private slots:
         QVERIFY(script->messages.isEmpty());
         QVERIFY(stand.isVisible());
         QVERIFY(!menu()->isVisible());
+    }
+
+    void helpShowsTheRegisterTopic()
+    {
+        QString title;
+        QWidget *owner = nullptr;
+        script->onModal = [&](QDialog *dialog) {
+            owner = dialog->parentWidget();
+            title = dialog->findChild<QLabel *>("lblTitolo")->text();
+            dialog->reject();
+        };
+        QTest::mouseClick(control(menu(), "imgGuida"), Qt::LeftButton);
+        QCOMPARE(title, HelpRegister().title);
+        QCOMPARE(owner, menu());
+        QVERIFY(menu()->isVisible());
     }
 
     void exitPictureLeadsToTheStartMenu()
