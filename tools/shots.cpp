@@ -30,10 +30,13 @@ void save(QWidget *window, const QString &name)
 
 void shootScreen(QWidget *screen, const QString &name)
 {
-    HandOver(nullptr, screen);
-    // Without a window manager nothing maximises: give the screen the whole desktop.
-    if (!(screen->windowFlags() & Qt::Dialog))
+    screen->show();
+    // Without a window manager nothing maximises: give a maximised screen
+    // the whole desktop by hand.
+    if (screen->windowType() != Qt::Dialog) {
+        QTest::qWait(100);
         screen->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+    }
     save(screen, name);
     screen->hide();
 }

@@ -18,7 +18,7 @@ ScreenSet &Screens()
 void HandOver(QWidget *current, QWidget *next)
 {
     if (next) {
-        if (next->windowFlags() & Qt::Dialog)
+        if (next->windowType() == Qt::Dialog)
             next->show();
         else
             next->showMaximized();

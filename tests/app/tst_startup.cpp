@@ -1,5 +1,6 @@
 #include "Screens.h"
 #include "Startup.h"
+#include "TfrmAvvio.h"
 #include "TfrmPassword.h"
 
 #include "TestSupport.h"
@@ -42,6 +43,21 @@ private slots:
                 visible << w;
         }
         QCOMPARE(visible, QWidgetList{Screens().frmPassword});
+        DestroyWindows();
+    }
+
+    void handOverMaximisesScreensButNotFixedWindows()
+    {
+        TempProgramFolder dir;
+        CreateWindows();
+        QWidget *login = Screens().frmPassword;
+        QWidget *menu = Screens().frmAvvio;
+        HandOver(nullptr, login);
+        HandOver(login, menu);
+        QVERIFY(menu->isVisible() && !login->isVisible());
+        QVERIFY(menu->windowState() & Qt::WindowMaximized);
+        HandOver(menu, login);
+        QVERIFY(!(login->windowState() & Qt::WindowMaximized));
         DestroyWindows();
     }
 };
