@@ -7,6 +7,7 @@
 #include "TfrmAvvio.h"
 #include "TfrmCalendario.h"
 #include "TfrmCambiaPassword.h"
+#include "HelpTopics.h"
 #include "TfrmGuida.h"
 #include "TfrmInfo.h"
 #include "TfrmMenuRegistro.h"
@@ -42,9 +43,11 @@ void shootScreen(QWidget *screen, const QString &name)
 }
 
 template <class Dialog>
-void shootDialog(QWidget *owner, const QString &name)
+void shootDialog(QWidget *owner, const QString &name, const std::function<void(Dialog &)> &prepare = {})
 {
     Dialog dialog(owner);
+    if (prepare)
+        prepare(dialog);
     dialog.show();
     save(&dialog, name);
 }
@@ -63,7 +66,7 @@ int main(int argc, char *argv[])
     shootScreen(s.frmAvvio, "avvio");
     shootScreen(s.frmMenuRegistro, "menu_registro");
     shootScreen(s.frmRegistro, "registro");
-    shootDialog<TfrmGuida>(s.frmAvvio, "guida");
+    shootDialog<TfrmGuida>(s.frmAvvio, "guida", [](TfrmGuida &help) { help.ShowTopic(HelpStartMenu()); });
     shootDialog<TfrmInfo>(s.frmAvvio, "info");
     shootDialog<TfrmSplash>(s.frmAvvio, "splash");
     shootDialog<TfrmCalendario>(s.frmRegistro, "calendario");
