@@ -80,8 +80,7 @@ class TestLogin : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempProgramFolder> dir;
-    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<ProgramWindows> program;
 
     TfrmPassword *login() { return Screens().frmPassword; }
     TfrmCambiaPassword *change() { return Screens().frmCambiaPassword; }
@@ -129,20 +128,15 @@ private slots:
 
     void init()
     {
-        dir = std::make_unique<TempProgramFolder>();
-        script = std::make_unique<ScriptedDialogs>();
-        ResetApplicationEnded();
+        program = std::make_unique<ProgramWindows>();
         storePassword(first());
-        CreateWindows();
         login()->show();
         activate(login());
     }
 
     void cleanup()
     {
-        DestroyWindows();
-        script.reset();
-        dir.reset();
+        program.reset();
     }
 
     void startsWithOKDisabledAndTheFieldFocused()
@@ -176,12 +170,12 @@ private slots:
         QCOMPARE(Screens().frmAvvio->isVisible(), opens);
         QCOMPARE(login()->isVisible(), !opens);
         if (opens) {
-            QVERIFY(script->messages.isEmpty());
+            QVERIFY(program->script.messages.isEmpty());
             return;
         }
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Plain);
-        QCOMPARE(script->messages[0].text, WrongPassword);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Plain);
+        QCOMPARE(program->script.messages[0].text, WrongPassword);
         QCOMPARE(txtPassword()->text(), QString());
         QCOMPARE(QApplication::focusWidget(), txtPassword());
         // The next attempt works as soon as something is typed again.
@@ -199,7 +193,7 @@ private slots:
         QTest::keyClick(txtPassword(), Qt::Key_Return);
         QTest::keyClick(txtPassword(), Qt::Key_Enter);
         QCOMPARE(txtPassword()->text(), QStringLiteral("   "));
-        QVERIFY(script->messages.isEmpty());
+        QVERIFY(program->script.messages.isEmpty());
         QVERIFY(login()->isVisible());
         QTest::keyClick(txtPassword(), 'a');
         QVERIFY(ok->isEnabled());
@@ -229,17 +223,17 @@ private slots:
         QFETCH(QString, changeMessage);
         QFile::remove(PasswordStore::Path());
         if (!store.isEmpty())
-            dir->write(PasswordStore::FileName, unreadable ? "[Accesso]\r\nValore=" + store + "\r\n" : store);
+            program->dir.write(PasswordStore::FileName, unreadable ? "[Accesso]\r\nValore=" + store + "\r\n" : store);
         if (unreadable)
             QFile::setPermissions(PasswordStore::Path(), QFileDevice::WriteOwner);
-        const QByteArray before = dir->bytes(PasswordStore::FileName);
+        const QByteArray before = program->dir.bytes(PasswordStore::FileName);
 
         {
             AsOrdinaryUser user;
             tryLogin(first());
         }
-        QCOMPARE(script->lastMessage(), loginMessage);
-        QCOMPARE(script->messages.last().kind, MessageKind::Plain);
+        QCOMPARE(program->script.lastMessage(), loginMessage);
+        QCOMPARE(program->script.messages.last().kind, MessageKind::Plain);
         QVERIFY(login()->isVisible());
         QVERIFY(!Screens().frmAvvio->isVisible());
 
@@ -249,10 +243,10 @@ private slots:
             AsOrdinaryUser user;
             QTest::mouseClick(control<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         }
-        QCOMPARE(script->lastMessage(), changeMessage);
-        QCOMPARE(script->messages.last().kind, MessageKind::Plain);
+        QCOMPARE(program->script.lastMessage(), changeMessage);
+        QCOMPARE(program->script.messages.last().kind, MessageKind::Plain);
         QVERIFY(change()->isVisible());
-        QCOMPARE(dir->bytes(PasswordStore::FileName), before);
+        QCOMPARE(program->dir.bytes(PasswordStore::FileName), before);
     }
 
     void changeCompleted_data()
@@ -276,9 +270,9 @@ private slots:
         fillChange(first().toLower(), fresh, fresh);
         QTest::mouseClick(control<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
 
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Plain);
-        QCOMPARE(script->messages[0].text, Changed);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Plain);
+        QCOMPARE(program->script.messages[0].text, Changed);
         QCOMPARE(storedPassword(), stored);
         QVERIFY(!change()->isVisible());
         QVERIFY(login()->isVisible());
@@ -289,7 +283,7 @@ private slots:
 
         if (stored != first()) {
             tryLogin(first());
-            QCOMPARE(script->lastMessage(), WrongPassword);
+            QCOMPARE(program->script.lastMessage(), WrongPassword);
         }
         for (const QString &typed : accepted) {
             Screens().frmAvvio->hide();
@@ -327,15 +321,15 @@ private slots:
         QFETCH(QString, confirm);
         QFETCH(QString, message);
         QFETCH(QString, focus);
-        const QByteArray before = dir->bytes(PasswordStore::FileName);
+        const QByteArray before = program->dir.bytes(PasswordStore::FileName);
         openChange();
         fillChange(old, fresh, confirm);
         QTest::mouseClick(control<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
 
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Plain);
-        QCOMPARE(script->messages[0].text, message);
-        QCOMPARE(dir->bytes(PasswordStore::FileName), before);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Plain);
+        QCOMPARE(program->script.messages[0].text, message);
+        QCOMPARE(program->dir.bytes(PasswordStore::FileName), before);
         QVERIFY(change()->isVisible());
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         // The old password is emptied alone; a refused new password takes its confirmation along.
@@ -350,18 +344,18 @@ private slots:
     {
         QFile::setPermissions(PasswordStore::Path(), QFileDevice::ReadOwner | QFileDevice::ReadGroup
                                                          | QFileDevice::ReadOther);
-        const QByteArray before = dir->bytes(PasswordStore::FileName);
+        const QByteArray before = program->dir.bytes(PasswordStore::FileName);
         openChange();
         fillChange(first(), "nuova", "nuova");
         {
             AsOrdinaryUser user;
             QTest::mouseClick(control<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         }
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Plain);
-        QCOMPARE(script->messages[0].text, ChangeError);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Plain);
+        QCOMPARE(program->script.messages[0].text, ChangeError);
         QVERIFY(change()->isVisible());
-        QCOMPARE(dir->bytes(PasswordStore::FileName), before);
+        QCOMPARE(program->dir.bytes(PasswordStore::FileName), before);
 
         QTest::mouseClick(control<QPushButton>(change(), "cmdEsci"), Qt::LeftButton);
         {
@@ -390,7 +384,7 @@ private slots:
         QVERIFY(ok->isEnabled());
         QTest::keyClick(control(change(), "txtConferma"), Qt::Key_Enter);
         QCOMPARE(QApplication::focusWidget()->objectName(), ring[0]);
-        QVERIFY(script->messages.isEmpty());
+        QVERIFY(program->script.messages.isEmpty());
         QCOMPARE(storedPassword(), first());
         QVERIFY(control<QWidget>(change(), "effPasswordOld")->isVisible());
         QVERIFY(!control<QWidget>(change(), "effConferma")->isVisible());
@@ -408,7 +402,7 @@ private slots:
         activate(login());
         QCOMPARE(QApplication::focusWidget(), txtPassword());
         QCOMPARE(storedPassword(), first());
-        QVERIFY(script->messages.isEmpty());
+        QVERIFY(program->script.messages.isEmpty());
 
         // A system close request behaves like "Chiudi", and every opening starts empty.
         openChange();

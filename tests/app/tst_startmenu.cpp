@@ -24,8 +24,7 @@ class TestStartMenu : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TempProgramFolder> m_folder;
-    std::unique_ptr<ScriptedDialogs> m_script;
+    std::unique_ptr<ProgramWindows> program;
     QWidget *m_fakeFleet = nullptr;
 
     QWidget *menu() const { return Screens().frmAvvio; }
@@ -37,19 +36,14 @@ private slots:
 
     void init()
     {
-        m_folder = std::make_unique<TempProgramFolder>();
-        m_script = std::make_unique<ScriptedDialogs>();
-        CreateWindows();
+        program = std::make_unique<ProgramWindows>();
     }
 
     void cleanup()
     {
-        DestroyWindows();
         delete m_fakeFleet;
         m_fakeFleet = nullptr;
-        m_script.reset();
-        m_folder.reset();
-        ResetApplicationEnded();
+        program.reset();
     }
 
     void registerPicturesOpenTheYearMenu_data()
@@ -123,7 +117,7 @@ private slots:
     {
         QString title, text;
         QWidget *owner = nullptr;
-        m_script->onModal = [&](QDialog *dialog) {
+        program->script.onModal = [&](QDialog *dialog) {
             QVERIFY(qobject_cast<TfrmGuida *>(dialog));
             owner = dialog->parentWidget();
             title = dialog->findChild<QLabel *>("lblTitolo")->text();
@@ -154,7 +148,7 @@ private slots:
         QFETCH(QString, caption);
         QList<QPointer<QDialog>> opened;
         QList<QColor> linkColours;
-        m_script->onModal = [&](QDialog *dialog) {
+        program->script.onModal = [&](QDialog *dialog) {
             opened.append(dialog);
             QCOMPARE(dialog->parentWidget(), menu());
             QCOMPARE(dialog->windowTitle(), caption);
@@ -169,14 +163,14 @@ private slots:
         QCOMPARE(opened.size(), 2);
         QVERIFY(opened[0].isNull() && opened[1].isNull());
         QCOMPARE(linkColours, QList<QColor>({QColor(0, 0, 139), QColor(0, 0, 139)}));
-        QVERIFY(m_script->shellOpens.isEmpty());
+        QVERIFY(program->script.shellOpens.isEmpty());
     }
 
     void webPictureOpensTheMakersSite()
     {
         showMenu();
         QTest::mouseClick(picture("imgSito"), Qt::LeftButton);
-        QCOMPARE(m_script->shellOpens, QStringList{QString::fromLatin1(MakerWebSite)});
+        QCOMPARE(program->script.shellOpens, QStringList{QString::fromLatin1(MakerWebSite)});
         QVERIFY(menu()->isVisible());
     }
 };

@@ -48,15 +48,14 @@ class TestRegistro : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempProgramFolder> dir;
-    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<ProgramWindows> program;
     std::unique_ptr<FixedClock> clock;
     TfrmRegistro *editor = nullptr;
 
     QLineEdit *field(const QString &name) const { return editor->findChild<QLineEdit *>(name); }
     QLabel *label(const QString &name) const { return editor->findChild<QLabel *>(name); }
     QString position() const { return label("lblPosizione")->text(); }
-    QByteArray archive() const { return dir->bytes("2021.vis"); }
+    QByteArray archive() const { return program->dir.bytes("2021.vis"); }
 
     void click(const QString &name)
     {
@@ -92,10 +91,8 @@ private slots:
 
     void init()
     {
-        dir = std::make_unique<TempProgramFolder>();
-        script = std::make_unique<ScriptedDialogs>();
         setPinnedClock(QDateTime(QDate(2021, 3, 5), QTime(7, 45, 30)));
-        CreateWindows();
+        program = std::make_unique<ProgramWindows>();
         editor = Screens().frmRegistro;
         editor->OpenYear("2021");
         HandOver(nullptr, editor);
@@ -104,11 +101,9 @@ private slots:
 
     void cleanup()
     {
-        DestroyWindows();
         editor = nullptr;
         clock.reset();
-        script.reset();
-        dir.reset();
+        program.reset();
     }
 
     void opensOnANewCardDatedNow()
@@ -116,7 +111,7 @@ private slots:
         QCOMPARE(TfrmRegistro().windowTitle(), QStringLiteral(" Varcanto - Ingressi e Uscite Veicoli"));
         editor->OpenYear(" 2021 ");
         QCOMPARE(editor->windowTitle(), QStringLiteral(" Varcanto - Ingresso e Uscite Veicoli anno 2021"));
-        QCOMPARE(label("lblFile")->text(), dir->path("2021.vis"));
+        QCOMPARE(label("lblFile")->text(), program->dir.path("2021.vis"));
         QVERIFY(label("lblFile")->isHidden());
 
         // Whatever the hidden screen held, coming back starts a new card.
@@ -200,12 +195,12 @@ private slots:
         field("txtDataUsc")->setText(dataUsc);
         field("txtOraUsc")->setText(oraUsc);
         click("btnSalva");
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, warning ? MessageKind::Warning : MessageKind::Plain);
-        QCOMPARE(script->messages[0].text, message);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, warning ? MessageKind::Warning : MessageKind::Plain);
+        QCOMPARE(program->script.messages[0].text, message);
         QCOMPARE(QApplication::focusWidget(), field(focus));
         // Refused: nothing reaches the archive, nothing on screen changes.
-        QVERIFY(!QFile::exists(dir->path("2021.vis")));
+        QVERIFY(!QFile::exists(program->dir.path("2021.vis")));
         QCOMPARE(position(), QString());
         QCOMPARE(field("txtOraEnt")->text(), oraEnt);
         QCOMPARE(field("txtOraUsc")->text(), oraUsc);
@@ -227,9 +222,9 @@ private slots:
         QCOMPARE(field("txtTarga")->text(), QStringLiteral("AB12CDè"));
 
         click("btnSalva");
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Information);
-        QCOMPARE(script->messages[0].text, Inserted);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Information);
+        QCOMPARE(program->script.messages[0].text, Inserted);
         QCOMPARE(position(), QStringLiteral("1"));
         QByteArray bytes = archive();
         QCOMPARE(bytes.size(), 1366);
@@ -246,9 +241,9 @@ private slots:
         click("impOraUscita");
         field("txtOperatoreUsc")->setText("Bianchi");
         click("btnSalva");
-        QCOMPARE(script->messages.size(), 2);
-        QCOMPARE(script->messages[1].kind, MessageKind::Information);
-        QCOMPARE(script->messages[1].text, Rewritten);
+        QCOMPARE(program->script.messages.size(), 2);
+        QCOMPARE(program->script.messages[1].kind, MessageKind::Information);
+        QCOMPARE(program->script.messages[1].text, Rewritten);
         QCOMPARE(position(), QStringLiteral("1"));
         bytes = archive();
         QCOMPARE(bytes.size(), 1366);
@@ -261,14 +256,14 @@ private slots:
         // Meanwhile another workstation stores a card; the next new card here
         // takes the number free at the moment of saving.
         {
-            QFile shared(dir->path("2021.vis"));
+            QFile shared(program->dir.path("2021.vis"));
             QVERIFY(shared.open(QIODevice::Append));
             shared.write(Card(2));
         }
         click("btnNuovo");
         fillValidCard();
         click("btnSalva");
-        QCOMPARE(script->lastMessage(), Inserted);
+        QCOMPARE(program->script.lastMessage(), Inserted);
         QCOMPARE(position(), QStringLiteral("3"));
         const QByteArray after = archive();
         QCOMPARE(after.size(), 3 * 1366);
@@ -318,7 +313,7 @@ private slots:
         for (int k = 1; k <= cards; ++k)
             stored += Card(k);
         if (cards > 0)
-            dir->write("2021.vis", stored);
+            program->dir.write("2021.vis", stored);
         field("txtVeicolo")->setText("in corso");
         field("txtTarga")->setText("in corso");
         label("lblPosizione")->setText(shown);
@@ -333,20 +328,20 @@ private slots:
             QCOMPARE(field("txtOraUsc")->text(), QString());
         }
         if (emptyMessage) {
-            QCOMPARE(script->messages.size(), 1);
-            QCOMPARE(script->messages[0].kind, MessageKind::Information);
-            QCOMPARE(script->messages[0].text, EmptyArchive);
+            QCOMPARE(program->script.messages.size(), 1);
+            QCOMPARE(program->script.messages[0].kind, MessageKind::Information);
+            QCOMPARE(program->script.messages[0].text, EmptyArchive);
         } else {
-            QCOMPARE(script->messages.size(), 0);
+            QCOMPARE(program->script.messages.size(), 0);
         }
         // Browsing never writes; a missing archive now exists, empty.
-        QVERIFY(QFile::exists(dir->path("2021.vis")));
+        QVERIFY(QFile::exists(program->dir.path("2021.vis")));
         QCOMPARE(archive(), stored);
     }
 
     void nuovoDropsTheEditsOfAStoredCard()
     {
-        dir->write("2021.vis", Card(1) + Card(2));
+        program->dir.write("2021.vis", Card(1) + Card(2));
         activate();
         click("cmdUltimo");
         QCOMPARE(position(), QStringLiteral("2"));
@@ -354,7 +349,7 @@ private slots:
         field("txtNote")->setText("nota");
         setPinnedClock(QDateTime(QDate(2021, 3, 6), QTime(18, 0)));
         click("btnNuovo");
-        QCOMPARE(script->messages.size(), 0);
+        QCOMPARE(program->script.messages.size(), 0);
         QCOMPARE(archive(), Card(1) + Card(2));
         QCOMPARE(position(), QString());
         QCOMPARE(field("txtDataEnt")->text(), QStringLiteral("06/03/2021"));
@@ -380,7 +375,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
         }
-        QCOMPARE(script->messages.size(), 0);
+        QCOMPARE(program->script.messages.size(), 0);
 
         const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnGuida", "btnEsci"};
         field("txtDataEnt")->setFocus();
@@ -464,10 +459,10 @@ private slots:
         QFETCH(bool, folder);
         QFETCH(QString, action);
         if (folder) {
-            QVERIFY(QDir().mkdir(dir->path("2021.vis")));
+            QVERIFY(QDir().mkdir(program->dir.path("2021.vis")));
         } else {
-            dir->write("2021.vis", Card(1));
-            QVERIFY(QFile::setPermissions(dir->path("2021.vis"), QFileDevice::ReadOwner | QFileDevice::ReadGroup
+            program->dir.write("2021.vis", Card(1));
+            QVERIFY(QFile::setPermissions(program->dir.path("2021.vis"), QFileDevice::ReadOwner | QFileDevice::ReadGroup
                                                                      | QFileDevice::ReadOther));
         }
         fillValidCard();
@@ -475,9 +470,9 @@ private slots:
             AsOrdinaryUser user;
             click(action);
         }
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Error);
-        QCOMPARE(script->messages[0].text, ArchiveErrorText);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Error);
+        QCOMPARE(program->script.messages[0].text, ArchiveErrorText);
         QCOMPARE(position(), QString());
         QCOMPARE(field("txtVeicolo")->text(), QStringLiteral("Fiat Ducato"));
         if (!folder)
@@ -503,7 +498,7 @@ private slots:
         QVERIFY(date->isReadOnly());
         QCOMPARE(date->alignment(), Qt::AlignCenter);
         QStringList tokens;
-        script->onModal = [&](QDialog *dialog) {
+        program->script.onModal = [&](QDialog *dialog) {
             QVERIFY(qobject_cast<TfrmCalendario *>(dialog));
             QCOMPARE(dialog->parentWidget(), editor);
             tokens << dialog->findChild<QLabel *>("lblMemory")->text();
@@ -525,14 +520,14 @@ private slots:
 
         // The day picked in the calendar lands in this field only.
         const QString otherBefore = field(other)->text();
-        script->onModal = [](QDialog *dialog) {
+        program->script.onModal = [](QDialog *dialog) {
             dialog->findChild<QCalendarWidget *>("calAppuntamenti")->setSelectedDate(QDate(2021, 1, 9));
             QTest::mouseClick(dialog->findChild<QPushButton *>("btnImportaData"), Qt::LeftButton);
         };
         QTest::keyClick(date, Qt::Key_5);
         QCOMPARE(date->text(), QStringLiteral("09/01/2021"));
         QCOMPARE(field(other)->text(), otherBefore);
-        QCOMPARE(script->messages.size(), 0);
+        QCOMPARE(program->script.messages.size(), 0);
     }
 
     void importButtonsWriteNow_data()
@@ -556,13 +551,13 @@ private slots:
         click(button);
         QCOMPARE(field(name)->text(), expected);
         QCOMPARE(position(), QStringLiteral("4"));
-        QVERIFY(!QFile::exists(dir->path("2021.vis")));
+        QVERIFY(!QFile::exists(program->dir.path("2021.vis")));
     }
 
     void guidaOpensTheRegisterTopic()
     {
         QString title;
-        script->onModal = [&](QDialog *dialog) {
+        program->script.onModal = [&](QDialog *dialog) {
             QCOMPARE(dialog->parentWidget(), editor);
             title = dialog->findChild<QLabel *>("lblTitolo")->text();
             dialog->reject();

@@ -40,8 +40,7 @@ class TestYearMenu : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempProgramFolder> dir;
-    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<ProgramWindows> program;
     std::unique_ptr<FixedClock> clock;
 
     TfrmMenuRegistro *menu() { return Screens().frmMenuRegistro; }
@@ -68,20 +67,16 @@ private slots:
 
     void init()
     {
-        dir = std::make_unique<TempProgramFolder>();
-        script = std::make_unique<ScriptedDialogs>();
         clock = std::make_unique<FixedClock>(at(2021));
-        CreateWindows();
+        program = std::make_unique<ProgramWindows>();
         Screens().frmAvvio->show();
         openMenu();
     }
 
     void cleanup()
     {
-        DestroyWindows();
         clock.reset();
-        script.reset();
-        dir.reset();
+        program.reset();
     }
 
     void proposesTheCurrentYear()
@@ -126,9 +121,9 @@ private slots:
         QTest::keyClicks(year(), typed);
         control<QPushButton>(menu(), "btnApriFatture")->setFocus();
         apri();
-        QCOMPARE(script->messages.size(), 1);
-        QCOMPARE(script->messages[0].kind, MessageKind::Warning);
-        QCOMPARE(script->messages[0].text, FourDigits);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Warning);
+        QCOMPARE(program->script.messages[0].text, FourDigits);
         QCOMPARE(QApplication::focusWidget(), year());
         QVERIFY(menu()->isVisible());
         QVERIFY(!Screens().frmRegistro->isVisible());
@@ -156,7 +151,7 @@ private slots:
         QTest::keyClick(year(), Qt::Key_Right);
         QTest::keyClicks(year(), "87");
         QCOMPARE(year()->text(), QStringLiteral("1987"));
-        QVERIFY(script->messages.isEmpty());
+        QVERIFY(program->script.messages.isEmpty());
     }
 
     // "Apri" points the register card editor at the year's archive and hands
@@ -184,13 +179,13 @@ private slots:
         } else {
             apri();
         }
-        QVERIFY(script->messages.isEmpty());
+        QVERIFY(program->script.messages.isEmpty());
         TfrmRegistro *registro = Screens().frmRegistro;
         QVERIFY(registro->isVisible());
         QVERIFY(!menu()->isVisible());
         QVERIFY(!Screens().frmAvvio->isVisible());
         QCOMPARE(registro->windowTitle(), " Varcanto - Ingresso e Uscite Veicoli anno " + chosen);
-        QCOMPARE(control<QLabel>(registro, "lblFile")->text(), dir->path(chosen + ".vis"));
+        QCOMPARE(control<QLabel>(registro, "lblFile")->text(), program->dir.path(chosen + ".vis"));
     }
 
     // Statistics: no dead button while the window is not there; when it is,
@@ -210,7 +205,7 @@ private slots:
         year()->setText(QStringLiteral("12"));
         QTest::mouseClick(open, Qt::LeftButton);
         Screens().frmStatistiche = nullptr;
-        QVERIFY(script->messages.isEmpty());
+        QVERIFY(program->script.messages.isEmpty());
         QVERIFY(stand.isVisible());
         QVERIFY(!menu()->isVisible());
     }
@@ -219,7 +214,7 @@ private slots:
     {
         QString title;
         QWidget *owner = nullptr;
-        script->onModal = [&](QDialog *dialog) {
+        program->script.onModal = [&](QDialog *dialog) {
             owner = dialog->parentWidget();
             title = dialog->findChild<QLabel *>("lblTitolo")->text();
             dialog->reject();

@@ -18,8 +18,7 @@ class TestCalendario : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TempProgramFolder> dir;
-    std::unique_ptr<ScriptedDialogs> script;
+    std::unique_ptr<ProgramWindows> program;
     std::unique_ptr<FixedClock> clock;
     TfrmRegistro *editor = nullptr;
 
@@ -33,10 +32,8 @@ private slots:
 
     void init()
     {
-        dir = std::make_unique<TempProgramFolder>();
-        script = std::make_unique<ScriptedDialogs>();
         clock = std::make_unique<FixedClock>(QDateTime(QDate(2021, 3, 5), QTime(23, 59)));
-        CreateWindows();
+        program = std::make_unique<ProgramWindows>();
         editor = Screens().frmRegistro;
         editor->OpenYear("2021");
         HandOver(nullptr, editor);
@@ -45,11 +42,9 @@ private slots:
 
     void cleanup()
     {
-        DestroyWindows();
         editor = nullptr;
         clock.reset();
-        script.reset();
-        dir.reset();
+        program.reset();
     }
 
     void opensOnTodayCentredOnTheEditor()
@@ -115,7 +110,7 @@ private slots:
         QCOMPARE(picker.isVisible(), staysOpen);
         QCOMPARE(field("txtDataEnt")->text(), entry);
         QCOMPARE(field("txtDataUsc")->text(), exit);
-        QCOMPARE(script->messages.size(), 0);
+        QCOMPARE(program->script.messages.size(), 0);
     }
 };
 

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include "Environment.h"
+#include "Screens.h"
+#include "Startup.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,4 +80,16 @@ AsOrdinaryUser::~AsOrdinaryUser()
         setfsgid(0);
     }
 #endif
+}
+
+ProgramWindows::ProgramWindows()
+{
+    ResetApplicationEnded();
+    CreateWindows();
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    DestroyWindows();
+    ResetApplicationEnded();
 }

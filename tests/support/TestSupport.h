@@ -41,3 +41,15 @@ public:
 private:
     int m_previous = -1;
 };
+
+#include "Dialogs.h"
+
+// The program's screens for one test: a fresh program folder, scripted
+// dialogs (so no modal window ever waits for a user), and the screens
+// created in their order; all destroyed again at the end.
+struct ProgramWindows {
+    TempProgramFolder dir;
+    ScriptedDialogs script;
+    ProgramWindows();
+    ~ProgramWindows();
+};
