@@ -11,13 +11,7 @@ TfrmGuida::TfrmGuida(QWidget *parent)
     , ui(new Ui::TfrmGuida)
 {
     ui->setupUi(this);
-    StyleLink(ui->lnkWeb, false);
-    connect(ui->lnkWeb, &ClickableLabel::pressed, this, &TfrmGuida::lnkWebMouseDown);
-    connect(ui->lnkWeb, &ClickableLabel::released, this, &TfrmGuida::lnkWebMouseUp);
-    connect(ui->lnkWeb, &ClickableLabel::clicked, this, &TfrmGuida::lnkWebClick);
-    connect(ui->imgPDF, &ClickableLabel::pressed, this, &TfrmGuida::lnkWebMouseDown);
-    connect(ui->imgPDF, &ClickableLabel::released, this, &TfrmGuida::lnkWebMouseUp);
-    connect(ui->imgPDF, &ClickableLabel::clicked, this, &TfrmGuida::lnkWebClick);
+    AttachLink(ui->lnkWeb, ui->imgPDF, [this] { lnkWebClick(); });
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
     ui->txtGuida->document()->setDocumentMargin(8);
     ui->btnChiudi->setDefault(true);
@@ -39,19 +33,8 @@ void TfrmGuida::ShowTopic(const HelpTopic &topic)
     ui->txtGuida->setPlainText(topic.text);
 }
 
-void TfrmGuida::lnkWebMouseDown()
-{
-    StyleLink(ui->lnkWeb, true);
-}
-
-void TfrmGuida::lnkWebMouseUp()
-{
-    StyleLink(ui->lnkWeb, false);
-}
-
 void TfrmGuida::lnkWebClick()
 {
-    StyleLink(ui->lnkWeb, false);
     TMisc::Open(QLatin1Char('"') + ProgramFolder() + QStringLiteral("Guida.pdf") + QLatin1Char('"'));
 }
 

@@ -20,8 +20,6 @@ public:
     void ShowTopic(const HelpTopic &topic);
 
 private:
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
     void lnkWebClick();
     void btnChiudiClick();
 

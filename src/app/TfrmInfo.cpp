@@ -11,13 +11,7 @@ TfrmInfo::TfrmInfo(QWidget *parent)
 {
     ui->setupUi(this);
     ui->lnkWeb->setText(QString::fromLatin1(MakerEmail));
-    StyleLink(ui->lnkWeb, false);
-    connect(ui->lnkWeb, &ClickableLabel::pressed, this, &TfrmInfo::lnkWebMouseDown);
-    connect(ui->lnkWeb, &ClickableLabel::released, this, &TfrmInfo::lnkWebMouseUp);
-    connect(ui->lnkWeb, &ClickableLabel::clicked, this, &TfrmInfo::lnkWebClick);
-    connect(ui->imgEmail, &ClickableLabel::pressed, this, &TfrmInfo::lnkWebMouseDown);
-    connect(ui->imgEmail, &ClickableLabel::released, this, &TfrmInfo::lnkWebMouseUp);
-    connect(ui->imgEmail, &ClickableLabel::clicked, this, &TfrmInfo::lnkWebClick);
+    AttachLink(ui->lnkWeb, ui->imgEmail, [this] { lnkWebClick(); });
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
     ui->btnChiudi->setDefault(true);
     ui->btnChiudi->setFocus();
@@ -30,19 +24,8 @@ TfrmInfo::~TfrmInfo()
     delete ui;
 }
 
-void TfrmInfo::lnkWebMouseDown()
-{
-    StyleLink(ui->lnkWeb, true);
-}
-
-void TfrmInfo::lnkWebMouseUp()
-{
-    StyleLink(ui->lnkWeb, false);
-}
-
 void TfrmInfo::lnkWebClick()
 {
-    StyleLink(ui->lnkWeb, false);
     // A new message to the maker; the mail program takes the blanks as they are.
     TMisc::Open(QStringLiteral("\"mailto:") + QString::fromLatin1(MakerEmail)
                 + QStringLiteral("?subject=Software Varcanto&body=Salve, desidererei avere le seguenti "

@@ -14,8 +14,6 @@ public:
     ~TfrmInfo() override;
 
 private:
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
     void lnkWebClick();
     void btnChiudiClick();
 

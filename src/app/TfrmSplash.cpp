@@ -11,13 +11,7 @@ TfrmSplash::TfrmSplash(QWidget *parent)
 {
     ui->setupUi(this);
     ui->lnkWeb->setText(QString::fromLatin1(MakerWebSite));
-    StyleLink(ui->lnkWeb, false);
-    connect(ui->lnkWeb, &ClickableLabel::pressed, this, &TfrmSplash::lnkWebMouseDown);
-    connect(ui->lnkWeb, &ClickableLabel::released, this, &TfrmSplash::lnkWebMouseUp);
-    connect(ui->lnkWeb, &ClickableLabel::clicked, this, &TfrmSplash::lnkWebClick);
-    connect(ui->imgWeb, &ClickableLabel::pressed, this, &TfrmSplash::lnkWebMouseDown);
-    connect(ui->imgWeb, &ClickableLabel::released, this, &TfrmSplash::lnkWebMouseUp);
-    connect(ui->imgWeb, &ClickableLabel::clicked, this, &TfrmSplash::lnkWebClick);
+    AttachLink(ui->lnkWeb, ui->imgWeb, [this] { lnkWebClick(); });
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
     ui->btnChiudi->setDefault(true);
     ui->btnChiudi->setFocus();
@@ -31,19 +25,8 @@ TfrmSplash::~TfrmSplash()
     delete ui;
 }
 
-void TfrmSplash::lnkWebMouseDown()
-{
-    StyleLink(ui->lnkWeb, true);
-}
-
-void TfrmSplash::lnkWebMouseUp()
-{
-    StyleLink(ui->lnkWeb, false);
-}
-
 void TfrmSplash::lnkWebClick()
 {
-    StyleLink(ui->lnkWeb, false);
     TMisc::Open(QString::fromLatin1(MakerWebSite));
 }
 

@@ -14,8 +14,6 @@ public:
     ~TfrmSplash() override;
 
 private:
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
     void lnkWebClick();
     void btnChiudiClick();
 

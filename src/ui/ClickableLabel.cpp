@@ -66,9 +66,24 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-void StyleLink(QLabel *link, bool pressed)
+namespace {
+void styleLink(QLabel *link, bool pressed)
 {
     QPalette palette = link->palette();
     palette.setColor(QPalette::WindowText, pressed ? QColor(255, 140, 0) : QColor(0, 0, 139));
     link->setPalette(palette);
+}
+} // namespace
+
+void AttachLink(ClickableLabel *link, ClickableLabel *picture, std::function<void()> open)
+{
+    styleLink(link, false);
+    for (ClickableLabel *control : {link, picture}) {
+        QObject::connect(control, &ClickableLabel::pressed, link, [link] { styleLink(link, true); });
+        QObject::connect(control, &ClickableLabel::released, link, [link] { styleLink(link, false); });
+        QObject::connect(control, &ClickableLabel::clicked, link, [link, open] {
+            styleLink(link, false);
+            open();
+        });
+    }
 }

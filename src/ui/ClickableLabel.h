@@ -4,6 +4,7 @@
 // click). A picture shows the SVG or image named by its "image" property,
 // scaled to the label's size.
 #include <QLabel>
+#include <functional>
 
 class ClickableLabel : public QLabel
 {
@@ -32,5 +33,6 @@ private:
 };
 
 // The text links of the help, information and credits windows: dark blue,
-// orange while the mouse button is held on the link or its picture.
-void StyleLink(QLabel *link, bool pressed);
+// orange while the mouse button is held on the link or on its picture; a
+// click on either sets the link dark blue and runs open.
+void AttachLink(ClickableLabel *link, ClickableLabel *picture, std::function<void()> open);
