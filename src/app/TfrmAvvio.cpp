@@ -14,7 +14,7 @@
 #include <QCloseEvent>
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
-    : QWidget(parent)
+    : ScreenWindow(parent)
     , ui(new Ui::TfrmAvvio)
 {
     ui->setupUi(this);
@@ -34,12 +34,6 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
 TfrmAvvio::~TfrmAvvio()
 {
     delete ui;
-}
-
-void TfrmAvvio::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    FormShow();
 }
 
 void TfrmAvvio::FormShow()

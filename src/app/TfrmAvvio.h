@@ -2,13 +2,13 @@
 // The start menu: a maximised screen with a centred panel of pictures that
 // lead to the gate register, the company fleet, help, information, credits,
 // the maker's web site and the end of the program.
-#include <QWidget>
+#include "ScreenWindow.h"
 
 namespace Ui {
 class TfrmAvvio;
 }
 
-class TfrmAvvio : public QWidget
+class TfrmAvvio : public ScreenWindow
 {
     Q_OBJECT
 public:
@@ -16,11 +16,10 @@ public:
     ~TfrmAvvio() override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void imgRegistroClick();
     void imgAutoparcoClick();
     void imgCopyrightClick();

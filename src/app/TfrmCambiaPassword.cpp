@@ -41,7 +41,7 @@ bool CipherCanHold(const QString &password)
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TfrmCambiaPassword>())
+    : ScreenWindow(parent), ui(std::make_unique<Ui::TfrmCambiaPassword>())
 {
     ui->setupUi(this);
     AttachHighlights(this, {QStringLiteral("PasswordOld"), QStringLiteral("PasswordNew"), QStringLiteral("Conferma")});
@@ -61,13 +61,6 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
 }
 
 TfrmCambiaPassword::~TfrmCambiaPassword() = default;
-
-void TfrmCambiaPassword::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 // Closing ("Chiudi", a completed change, or a close asked by the system)
 // never ends anything: the login window comes back with an empty field.

@@ -1,14 +1,14 @@
 #pragma once
 // The change-password window: replaces the stored password after checking the
 // old one; closing it always leads back to an empty login field.
-#include <QWidget>
+#include "ScreenWindow.h"
 #include <memory>
 
 namespace Ui {
 class TfrmCambiaPassword;
 }
 
-class TfrmCambiaPassword : public QWidget
+class TfrmCambiaPassword : public ScreenWindow
 {
     Q_OBJECT
 public:
@@ -16,12 +16,11 @@ public:
     ~TfrmCambiaPassword() override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
-    void FormShow();
+    void FormShow() override;
     void txtChange();
     void cmdOKClick();
     void cmdEsciClick();

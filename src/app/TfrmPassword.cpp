@@ -22,7 +22,7 @@ const QString ReadingError = QStringLiteral(
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TfrmPassword>())
+    : ScreenWindow(parent), ui(std::make_unique<Ui::TfrmPassword>())
 {
     ui->setupUi(this);
     AttachHighlights(this, {QStringLiteral("Password")});
@@ -44,13 +44,6 @@ void TfrmPassword::ResetEntry()
     ui->txtPassword->clear();
     ui->lblMemory->clear();
     ui->txtPassword->setFocus(Qt::OtherFocusReason);
-}
-
-void TfrmPassword::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
 }
 
 // There is no close button; a close asked by the system (Alt+F4) is the same

@@ -1,14 +1,14 @@
 #pragma once
 // The login window: the only window at start; the right password leads to the
 // start menu. From here the user can also change the password.
-#include <QWidget>
+#include "ScreenWindow.h"
 #include <memory>
 
 namespace Ui {
 class TfrmPassword;
 }
 
-class TfrmPassword : public QWidget
+class TfrmPassword : public ScreenWindow
 {
     Q_OBJECT
 public:
@@ -19,12 +19,11 @@ public:
     void ResetEntry();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
-    void FormShow();
+    void FormShow() override;
     void txtPasswordChange();
     void cmdOKClick();
     void cmdEsciClick();

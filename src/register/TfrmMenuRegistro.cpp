@@ -24,7 +24,7 @@ const QString FourDigits = QStringLiteral("Attenzione: indicare l'anno solare ut
 } // namespace
 
 TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TfrmMenuRegistro>())
+    : ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMenuRegistro>())
 {
     ui->setupUi(this);
     ApplyDateSettings();
@@ -38,13 +38,6 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
 }
 
 TfrmMenuRegistro::~TfrmMenuRegistro() = default;
-
-void TfrmMenuRegistro::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
 
 // The menu is never destroyed: closing hides it and shows the screen its
 // token names.

@@ -2,14 +2,14 @@
 // The year menu: between the start menu and the gate register. The user
 // chooses the year whose archive the register card editor works on; the same
 // screen leads to the monthly transit statistics.
-#include <QWidget>
+#include "ScreenWindow.h"
 #include <memory>
 
 namespace Ui {
 class TfrmMenuRegistro;
 }
 
-class TfrmMenuRegistro : public QWidget
+class TfrmMenuRegistro : public ScreenWindow
 {
     Q_OBJECT
 public:
@@ -17,11 +17,10 @@ public:
     ~TfrmMenuRegistro() override;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void FormShow();
+    void FormShow() override;
     void btnApriFattureClick();
     void btnApriRiepStatsClick();
     void imgGuidaClick();

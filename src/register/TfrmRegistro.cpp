@@ -16,7 +16,7 @@
 #include <QShowEvent>
 
 TfrmRegistro::TfrmRegistro(QWidget *parent)
-    : QWidget(parent)
+    : ScreenWindow(parent)
     , ui(std::make_unique<Ui::TfrmRegistro>())
 {
     ui->setupUi(this);
@@ -115,14 +115,6 @@ bool TfrmRegistro::ImportPickedDate(const QString &token, const QString &date)
     else
         return false;
     return true;
-}
-
-void TfrmRegistro::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    // Restoring a minimised window is not a new visit: the card stays.
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TfrmRegistro::closeEvent(QCloseEvent *event)

@@ -2,7 +2,7 @@
 // The register card editor: the gate operator records one vehicle transit per
 // card in the archive of the year chosen in the year menu, brings a card back
 // with the arrows to add the exit, and saves it again in place.
-#include <QWidget>
+#include "ScreenWindow.h"
 #include <memory>
 
 namespace Ui {
@@ -10,7 +10,7 @@ class TfrmRegistro;
 }
 enum class Arrow;
 
-class TfrmRegistro : public QWidget
+class TfrmRegistro : public ScreenWindow
 {
     Q_OBJECT
 public:
@@ -26,11 +26,10 @@ public:
     bool ImportPickedDate(const QString &token, const QString &date);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void FormShow();
+    void FormShow() override;
     void btnNuovoClick();
     void btnSalvaClick();
     void btnGuidaClick();
