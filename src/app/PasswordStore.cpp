@@ -1,6 +1,8 @@
 #include "PasswordStore.h"
 
+#include "Crypt.h"
 #include "Environment.h"
+#include "TextRules.h"
 
 #include <QFile>
 #include <QList>
@@ -153,4 +155,14 @@ QString PasswordStore::ReadValue()
 void PasswordStore::WriteValue(const QString &value)
 {
     WriteIniKey(Path(), Section, Key, value);
+}
+
+std::optional<QString> PasswordStore::ReadPassword()
+{
+    try {
+        const std::optional<QString> plain = CryptDecode(ReadValue());
+        return plain ? std::optional<QString>(Trim(*plain)) : std::nullopt;
+    } catch (const StoreError &) {
+        return std::nullopt;
+    }
 }

@@ -2,6 +2,7 @@
 // The password store "unins000.dll" in the program folder: an INI text file
 // whose section "Accesso", key "Valore", holds the enciphered password.
 #include <QString>
+#include <optional>
 #include <stdexcept>
 
 class StoreError : public std::runtime_error
@@ -20,6 +21,9 @@ QString ReadValue();
 // leaving every other line as it was. Raises StoreError when the file cannot
 // be read or written.
 void WriteValue(const QString &value);
+// The password in force: the stored value deciphered and trimmed; empty
+// optional when the store cannot be read or its value is not hexadecimal.
+std::optional<QString> ReadPassword();
 } // namespace PasswordStore
 
 // One key of an INI file, read and written line by line so that comments,

@@ -110,14 +110,7 @@ void TfrmCambiaPassword::RefuseNewPassword(const QString &text)
 
 void TfrmCambiaPassword::cmdOKClick()
 {
-    std::optional<QString> expected;
-    try {
-        ui->lblMemory->setText(PasswordStore::ReadValue());
-        expected = CryptDecode(ui->lblMemory->text());
-    } catch (const StoreError &) {
-        expected.reset();
-    }
-    ui->lblMemory->clear();
+    const std::optional<QString> expected = PasswordStore::ReadPassword();
     if (!expected) {
         Dialogs::Message(this, MessageKind::Plain, ChangeError);
         return;
@@ -125,7 +118,7 @@ void TfrmCambiaPassword::cmdOKClick()
 
     // An empty entry never matches, not even an empty store.
     const QString old = Trim(UpperAZ(ui->txtPasswordOld->text()));
-    if (old.isEmpty() || old != Trim(*expected)) {
+    if (old.isEmpty() || old != *expected) {
         Dialogs::Message(this, MessageKind::Plain, WrongOldPassword);
         ui->txtPasswordOld->clear();
         ui->txtPasswordOld->setFocus(Qt::OtherFocusReason);

@@ -1,7 +1,6 @@
 #include "TfrmPassword.h"
 #include "ui_TfrmPassword.h"
 
-#include "Crypt.h"
 #include "Dialogs.h"
 #include "PasswordStore.h"
 #include "Screens.h"
@@ -93,20 +92,13 @@ void TfrmPassword::cmdOKClick()
     if (entered.isEmpty())
         return; // an empty entry is never compared, not even with an empty store
 
-    std::optional<QString> expected;
-    try {
-        ui->lblMemory->setText(PasswordStore::ReadValue());
-        expected = CryptDecode(ui->lblMemory->text());
-    } catch (const StoreError &) {
-        expected.reset();
-    }
-    ui->lblMemory->clear();
+    const std::optional<QString> expected = PasswordStore::ReadPassword();
 
     if (!expected) {
         Dialogs::Message(this, MessageKind::Plain, ReadingError);
         return;
     }
-    if (Trim(*expected) != entered) {
+    if (*expected != entered) {
         Dialogs::Message(this, MessageKind::Plain, WrongPassword);
         ui->txtPassword->clear();
         ui->txtPassword->setFocus(Qt::OtherFocusReason);
