@@ -57,7 +57,7 @@ HelpTopic HelpRegister()
         QStringLiteral("Per ogni transito si compila una scheda che riporta: data, ora e "
                        "operatore dell'ingresso; marca e modello del veicolo, targa, "
                        "conducente, altre persone a bordo, merce trasportata, foglio di "
-                       "viaggio, badge consegnati, destinazione, telefono e note; infine "
+                       "marcia, tessere consegnate, luogo di destinazione, telefono e note; infine "
                        "data, ora e operatore dell'uscita."),
         QStringLiteral("Per aggiungere una nuova scheda si compilano i campi: la data e l'ora "
                        "d'ingresso, la marca, il modello e la targa sono obbligatori, "
