@@ -93,10 +93,8 @@ private slots:
     {
         setPinnedClock(QDateTime(QDate(2021, 3, 5), QTime(7, 45, 30)));
         program = std::make_unique<ProgramWindows>();
-        editor = Screens().frmRegistro;
-        editor->OpenYear("2021");
-        HandOver(nullptr, editor);
-        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        editor = program->showRegister("2021");
+        QVERIFY(editor->isVisible());
     }
 
     void cleanup()

@@ -34,10 +34,8 @@ private slots:
     {
         clock = std::make_unique<FixedClock>(QDateTime(QDate(2021, 3, 5), QTime(23, 59)));
         program = std::make_unique<ProgramWindows>();
-        editor = Screens().frmRegistro;
-        editor->OpenYear("2021");
-        HandOver(nullptr, editor);
-        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        editor = program->showRegister("2021");
+        QVERIFY(editor->isVisible());
     }
 
     void cleanup()

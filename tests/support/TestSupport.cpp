@@ -3,10 +3,12 @@
 #include "Environment.h"
 #include "Screens.h"
 #include "Startup.h"
+#include "TfrmRegistro.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
+#include <QTest>
 
 #ifdef Q_OS_LINUX
 #include <sys/fsuid.h>
@@ -92,4 +94,14 @@ ProgramWindows::~ProgramWindows()
 {
     DestroyWindows();
     ResetApplicationEnded();
+}
+
+TfrmRegistro *ProgramWindows::showRegister(const QString &year)
+{
+    TfrmRegistro *editor = Screens().frmRegistro;
+    editor->OpenYear(year);
+    HandOver(nullptr, editor);
+    if (!QTest::qWaitForWindowExposed(editor))
+        qWarning("the register card editor was not exposed");
+    return editor;
 }
