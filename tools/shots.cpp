@@ -1,19 +1,19 @@
 // Takes a picture of every screen and dialog, as a user sees them, into a
 // folder: run under a real X server of the wanted size, for example
 //   xvfb-run -s "-screen 0 1920x1080x24" build/varcanto_shots /tmp/shots
-#include "Dialogs.h"
-#include "Screens.h"
-#include "Startup.h"
-#include "TfrmAvvio.h"
-#include "TfrmCalendario.h"
-#include "TfrmCambiaPassword.h"
-#include "HelpTopics.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmMenuRegistro.h"
-#include "TfrmPassword.h"
-#include "TfrmRegistro.h"
-#include "TfrmSplash.h"
+#include "ui/Dialogs.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
+#include "ui/TfrmCalendario.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/HelpTopics.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "register/TfrmMenuRegistro.h"
+#include "app/TfrmPassword.h"
+#include "register/TfrmRegistro.h"
+#include "app/TfrmSplash.h"
 
 #include <QApplication>
 #include <QDir>

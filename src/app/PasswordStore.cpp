@@ -1,8 +1,8 @@
-#include "PasswordStore.h"
+#include "app/PasswordStore.h"
 
-#include "Crypt.h"
-#include "Environment.h"
-#include "TextRules.h"
+#include "app/Crypt.h"
+#include "storage/Environment.h"
+#include "storage/TextRules.h"
 
 #include <QFile>
 #include <QList>

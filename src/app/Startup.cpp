@@ -1,12 +1,12 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "Screens.h"
-#include "TfrmAvvio.h"
-#include "TfrmCambiaPassword.h"
-#include "TfrmMenuRegistro.h"
-#include "TfrmPassword.h"
-#include "TfrmRegistro.h"
-#include "WindowKit.h"
+#include "ui/Screens.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "register/TfrmMenuRegistro.h"
+#include "app/TfrmPassword.h"
+#include "register/TfrmRegistro.h"
+#include "ui/WindowKit.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "TMisc.h"
+#include "app/TMisc.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QDesktopServices>
 #include <QUrl>

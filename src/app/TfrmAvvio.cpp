@@ -1,15 +1,15 @@
-#include "TfrmAvvio.h"
+#include "app/TfrmAvvio.h"
 #include "ui_TfrmAvvio.h"
 
-#include "Dialogs.h"
-#include "Maker.h"
-#include "Screens.h"
-#include "TMisc.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmMenuRegistro.h"
-#include "TfrmSplash.h"
-#include "WindowKit.h"
+#include "ui/Dialogs.h"
+#include "app/Maker.h"
+#include "ui/Screens.h"
+#include "app/TMisc.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "register/TfrmMenuRegistro.h"
+#include "app/TfrmSplash.h"
+#include "ui/WindowKit.h"
 
 #include <QCloseEvent>
 

@@ -2,7 +2,7 @@
 // The start menu: a maximised screen with a centred panel of pictures that
 // lead to the gate register, the company fleet, help, information, credits,
 // the maker's web site and the end of the program.
-#include "ScreenWindow.h"
+#include "ui/ScreenWindow.h"
 
 namespace Ui {
 class TfrmAvvio;

@@ -1,13 +1,13 @@
-#include "TfrmCambiaPassword.h"
+#include "app/TfrmCambiaPassword.h"
 #include "ui_TfrmCambiaPassword.h"
 
-#include "Crypt.h"
-#include "Dialogs.h"
-#include "PasswordStore.h"
-#include "Screens.h"
-#include "TextRules.h"
-#include "TfrmPassword.h"
-#include "WindowKit.h"
+#include "app/Crypt.h"
+#include "ui/Dialogs.h"
+#include "app/PasswordStore.h"
+#include "ui/Screens.h"
+#include "storage/TextRules.h"
+#include "app/TfrmPassword.h"
+#include "ui/WindowKit.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>

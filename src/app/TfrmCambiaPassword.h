@@ -1,7 +1,7 @@
 #pragma once
 // The change-password window: replaces the stored password after checking the
 // old one; closing it always leads back to an empty login field.
-#include "ScreenWindow.h"
+#include "ui/ScreenWindow.h"
 #include <memory>
 
 namespace Ui {

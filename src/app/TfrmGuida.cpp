@@ -1,10 +1,10 @@
-#include "TfrmGuida.h"
+#include "app/TfrmGuida.h"
 #include "ui_TfrmGuida.h"
 
-#include "Dialogs.h"
-#include "Environment.h"
-#include "TMisc.h"
-#include "WindowKit.h"
+#include "ui/Dialogs.h"
+#include "storage/Environment.h"
+#include "app/TMisc.h"
+#include "ui/WindowKit.h"
 
 TfrmGuida::TfrmGuida(QWidget *parent)
     : QDialog(parent)

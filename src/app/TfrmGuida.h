@@ -3,7 +3,7 @@
 // and a link that opens the user manual Guida.pdf from the program folder.
 #include <QDialog>
 
-#include "HelpTopics.h"
+#include "app/HelpTopics.h"
 
 namespace Ui {
 class TfrmGuida;

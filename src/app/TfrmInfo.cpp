@@ -1,9 +1,9 @@
-#include "TfrmInfo.h"
+#include "app/TfrmInfo.h"
 #include "ui_TfrmInfo.h"
 
-#include "Maker.h"
-#include "TMisc.h"
-#include "WindowKit.h"
+#include "app/Maker.h"
+#include "app/TMisc.h"
+#include "ui/WindowKit.h"
 
 TfrmInfo::TfrmInfo(QWidget *parent)
     : QDialog(parent)

@@ -1,13 +1,13 @@
-#include "TfrmPassword.h"
+#include "app/TfrmPassword.h"
 #include "ui_TfrmPassword.h"
 
-#include "Dialogs.h"
-#include "PasswordStore.h"
-#include "Screens.h"
-#include "TextRules.h"
-#include "TfrmAvvio.h"
-#include "TfrmCambiaPassword.h"
-#include "WindowKit.h"
+#include "ui/Dialogs.h"
+#include "app/PasswordStore.h"
+#include "ui/Screens.h"
+#include "storage/TextRules.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "ui/WindowKit.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

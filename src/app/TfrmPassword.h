@@ -1,7 +1,7 @@
 #pragma once
 // The login window: the only window at start; the right password leads to the
 // start menu. From here the user can also change the password.
-#include "ScreenWindow.h"
+#include "ui/ScreenWindow.h"
 #include <memory>
 
 namespace Ui {

@@ -1,9 +1,9 @@
-#include "TfrmSplash.h"
+#include "app/TfrmSplash.h"
 #include "ui_TfrmSplash.h"
 
-#include "Maker.h"
-#include "TMisc.h"
-#include "WindowKit.h"
+#include "app/Maker.h"
+#include "app/TMisc.h"
+#include "ui/WindowKit.h"
 
 TfrmSplash::TfrmSplash(QWidget *parent)
     : QDialog(parent)

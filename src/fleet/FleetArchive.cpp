@@ -1,6 +1,6 @@
-#include "FleetArchive.h"
+#include "fleet/FleetArchive.h"
 
-#include "Environment.h"
+#include "storage/Environment.h"
 
 QString FleetArchive::Path()
 {

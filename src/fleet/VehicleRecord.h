@@ -1,7 +1,7 @@
 #pragma once
 // One card of the company fleet: a vehicle with its data and up to three
 // attached documents.
-#include "RecordLayout.h"
+#include "storage/RecordLayout.h"
 
 #include <QString>
 

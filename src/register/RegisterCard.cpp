@@ -1,6 +1,6 @@
-#include "RegisterCard.h"
+#include "register/RegisterCard.h"
 
-#include "TextRules.h"
+#include "storage/TextRules.h"
 
 namespace {
 const QString ValidDateHint = QStringLiteral(

@@ -1,7 +1,7 @@
 #pragma once
 // The rules of the register card editor that need no window: the checks a
 // card must pass before it is saved, and what each scrolling arrow does.
-#include "VisitRecord.h"
+#include "register/VisitRecord.h"
 
 #include <QString>
 #include <optional>

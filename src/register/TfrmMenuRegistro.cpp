@@ -1,15 +1,15 @@
-#include "TfrmMenuRegistro.h"
+#include "register/TfrmMenuRegistro.h"
 #include "ui_TfrmMenuRegistro.h"
 
-#include "Dialogs.h"
-#include "Environment.h"
-#include "HelpTopics.h"
-#include "Screens.h"
-#include "TextRules.h"
-#include "TfrmAvvio.h"
-#include "TfrmGuida.h"
-#include "TfrmRegistro.h"
-#include "WindowKit.h"
+#include "ui/Dialogs.h"
+#include "storage/Environment.h"
+#include "app/HelpTopics.h"
+#include "ui/Screens.h"
+#include "storage/TextRules.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "register/TfrmRegistro.h"
+#include "ui/WindowKit.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>

@@ -2,7 +2,7 @@
 // The year menu: between the start menu and the gate register. The user
 // chooses the year whose archive the register card editor works on; the same
 // screen leads to the monthly transit statistics.
-#include "ScreenWindow.h"
+#include "ui/ScreenWindow.h"
 #include <memory>
 
 namespace Ui {

@@ -1,16 +1,16 @@
-#include "TfrmRegistro.h"
+#include "register/TfrmRegistro.h"
 #include "ui_TfrmRegistro.h"
 
-#include "Dialogs.h"
-#include "RecordFile.h"
-#include "RegisterCard.h"
-#include "Screens.h"
-#include "TfrmAvvio.h"
-#include "TfrmCalendario.h"
-#include "TfrmGuida.h"
-#include "VisitRecord.h"
-#include "WindowKit.h"
-#include "YearArchive.h"
+#include "ui/Dialogs.h"
+#include "storage/RecordFile.h"
+#include "register/RegisterCard.h"
+#include "ui/Screens.h"
+#include "app/TfrmAvvio.h"
+#include "ui/TfrmCalendario.h"
+#include "app/TfrmGuida.h"
+#include "register/VisitRecord.h"
+#include "ui/WindowKit.h"
+#include "register/YearArchive.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>

@@ -2,7 +2,7 @@
 // The register card editor: the gate operator records one vehicle transit per
 // card in the archive of the year chosen in the year menu, brings a card back
 // with the arrows to add the exit, and saves it again in place.
-#include "ScreenWindow.h"
+#include "ui/ScreenWindow.h"
 #include <memory>
 
 namespace Ui {

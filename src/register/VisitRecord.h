@@ -1,6 +1,6 @@
 #pragma once
 // One card of the gate register: one vehicle transit, entry and exit.
-#include "RecordLayout.h"
+#include "storage/RecordLayout.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "YearArchive.h"
+#include "register/YearArchive.h"
 
-#include "Environment.h"
-#include "TextRules.h"
+#include "storage/Environment.h"
+#include "storage/TextRules.h"
 
 QString YearArchive::PathFor(const QString &year)
 {

@@ -1,7 +1,7 @@
-#include "AnsiField.h"
+#include "storage/AnsiField.h"
 
-#include "Cp1252.h"
-#include "TextRules.h"
+#include "storage/Cp1252.h"
+#include "storage/TextRules.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "Environment.h"
+#include "storage/Environment.h"
 
 #include <QCoreApplication>
 #include <QDir>

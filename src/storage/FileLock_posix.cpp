@@ -1,6 +1,6 @@
-#include "FileLock.h"
+#include "storage/FileLock.h"
 
-#include "RecordFile.h"
+#include "storage/RecordFile.h"
 
 #include <QFile>
 #include <cerrno>

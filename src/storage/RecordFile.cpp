@@ -1,6 +1,6 @@
-#include "RecordFile.h"
+#include "storage/RecordFile.h"
 
-#include "FileLock.h"
+#include "storage/FileLock.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // A record is a fixed sequence of text fields laid end to end. A layout is a
 // table of the fields (name, capacity, offset, member of the record struct);
 // one generic encoder and decoder serve every record kind.
-#include "AnsiField.h"
+#include "storage/AnsiField.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "TextRules.h"
+#include "storage/TextRules.h"
 
-#include "Environment.h"
+#include "storage/Environment.h"
 
 QString Trim(const QString &text)
 {

@@ -1,4 +1,4 @@
-#include "ClickableLabel.h"
+#include "ui/ClickableLabel.h"
 
 #include <QIcon>
 #include <QImageReader>

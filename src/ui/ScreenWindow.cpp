@@ -1,4 +1,4 @@
-#include "ScreenWindow.h"
+#include "ui/ScreenWindow.h"
 
 #include <QShowEvent>
 

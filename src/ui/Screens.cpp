@@ -1,6 +1,6 @@
-#include "Screens.h"
+#include "ui/Screens.h"
 
-#include "Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "WindowKit.h"
+#include "ui/WindowKit.h"
 
-#include "TextRules.h"
+#include "storage/TextRules.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -3,8 +3,8 @@
 // small tables of control names: Enter order, focus highlight, digits-only
 // fields, plates upper-cased while typing, the register's date fields, status
 // hints, fixed-size windows, and moving record fields to and from controls.
-#include "RecordLayout.h"
-#include "TextRules.h"
+#include "storage/RecordLayout.h"
+#include "storage/TextRules.h"
 
 #include <QList>
 #include <QPair>

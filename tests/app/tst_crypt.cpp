@@ -1,6 +1,6 @@
 #include "varcanto_core.h"
 
-#include "HelpTopics.h"
+#include "app/HelpTopics.h"
 
 #include <QFile>
 #include <QTest>
@@ -80,8 +80,9 @@ private slots:
 
     void shippedStoreHoldsTheFirstAccessPassword()
     {
-        // The store built beside the executables is the one shipped.
-        const QString hex = PasswordStore::ReadValue();
+        // The store shipped with the program, as the install copies it.
+        const QString hex = ReadIniKey(QStringLiteral(VARCANTO_ASSETS "/unins000.dll"), QStringLiteral("Accesso"),
+                                       QStringLiteral("Valore"));
         QVERIFY(!hex.isEmpty());
         QCOMPARE(CryptDecode(hex), std::optional<QString>(QString::fromLatin1(FirstAccessPassword)));
     }

@@ -1,14 +1,14 @@
 // The help, information and credits windows: what the help memo shows, and
 // what their links hand to the shell.
-#include "Dialogs.h"
-#include "Environment.h"
-#include "HelpTopics.h"
-#include "Maker.h"
-#include "Startup.h"
+#include "ui/Dialogs.h"
+#include "storage/Environment.h"
+#include "app/HelpTopics.h"
+#include "app/Maker.h"
+#include "app/Startup.h"
 #include "TestSupport.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmSplash.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

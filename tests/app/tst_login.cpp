@@ -1,14 +1,14 @@
 // The login and the change of password, driven through the real windows with
 // the password store in a temporary program folder.
-#include "Crypt.h"
-#include "Dialogs.h"
-#include "HelpTopics.h"
-#include "PasswordStore.h"
-#include "Screens.h"
-#include "Startup.h"
-#include "TfrmAvvio.h"
-#include "TfrmCambiaPassword.h"
-#include "TfrmPassword.h"
+#include "app/Crypt.h"
+#include "ui/Dialogs.h"
+#include "app/HelpTopics.h"
+#include "app/PasswordStore.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmCambiaPassword.h"
+#include "app/TfrmPassword.h"
 
 #include "TestSupport.h"
 

@@ -1,16 +1,16 @@
 // The start menu: where each picture leads, and how the program ends from it.
-#include "Dialogs.h"
-#include "Maker.h"
-#include "Screens.h"
-#include "Startup.h"
+#include "ui/Dialogs.h"
+#include "app/Maker.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
 #include "TestSupport.h"
-#include "TfrmAvvio.h"
-#include "TfrmGuida.h"
-#include "TfrmInfo.h"
-#include "TfrmMenuRegistro.h"
-#include "TfrmRegistro.h"
-#include "TfrmSplash.h"
-#include "WindowKit.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "register/TfrmMenuRegistro.h"
+#include "register/TfrmRegistro.h"
+#include "app/TfrmSplash.h"
+#include "ui/WindowKit.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "Screens.h"
-#include "Startup.h"
-#include "TfrmAvvio.h"
-#include "TfrmPassword.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
+#include "app/TfrmPassword.h"
 
 #include "TestSupport.h"
 

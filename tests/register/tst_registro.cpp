@@ -1,10 +1,10 @@
-#include "Dialogs.h"
-#include "Screens.h"
-#include "Startup.h"
-#include "TfrmAvvio.h"
-#include "TfrmCalendario.h"
-#include "TfrmRegistro.h"
-#include "VisitRecord.h"
+#include "ui/Dialogs.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
+#include "ui/TfrmCalendario.h"
+#include "register/TfrmRegistro.h"
+#include "register/VisitRecord.h"
 
 #include "TestSupport.h"
 
@@ -369,7 +369,7 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), next);
         }
         field("txtOraUsc")->setFocus();
-        for (const QString &next : {"txtOperatoreUsc", "txtDataEnt"}) {
+        for (const char *next : {"txtOperatoreUsc", "txtDataEnt"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString(next));
         }

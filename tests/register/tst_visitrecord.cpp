@@ -1,6 +1,6 @@
 #include "varcanto_core.h"
 
-#include "TestSupport.h"
+#include "TestFolder.h"
 
 #include <QTest>
 

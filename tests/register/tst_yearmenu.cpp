@@ -1,12 +1,12 @@
 // The year menu between the start menu and the register: the proposed year,
 // the four-character rule, the digits-only year field and where closing leads.
-#include "Dialogs.h"
-#include "HelpTopics.h"
-#include "Screens.h"
-#include "Startup.h"
-#include "TfrmAvvio.h"
-#include "TfrmMenuRegistro.h"
-#include "TfrmRegistro.h"
+#include "ui/Dialogs.h"
+#include "app/HelpTopics.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
+#include "register/TfrmMenuRegistro.h"
+#include "register/TfrmRegistro.h"
 
 #include "TestSupport.h"
 

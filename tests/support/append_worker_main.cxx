@@ -1,7 +1,7 @@
 // Appends a number of cards to an archive, one action per card as the card
 // editor does; used by the test of several workstations saving at once.
-#include "RecordFile.h"
-#include "VisitRecord.h"
+#include "storage/RecordFile.h"
+#include "register/VisitRecord.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "Dialogs.h"
-#include "WindowKit.h"
+#include "ui/Dialogs.h"
+#include "ui/WindowKit.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,11 +1,11 @@
-#include "TfrmCalendario.h"
+#include "ui/TfrmCalendario.h"
 #include "ui_TfrmCalendario.h"
 
-#include "Environment.h"
-#include "Screens.h"
-#include "TextRules.h"
-#include "TfrmRegistro.h"
-#include "WindowKit.h"
+#include "storage/Environment.h"
+#include "ui/Screens.h"
+#include "storage/TextRules.h"
+#include "register/TfrmRegistro.h"
+#include "ui/WindowKit.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
-#include "Dialogs.h"
-#include "Screens.h"
-#include "Startup.h"
-#include "TfrmCalendario.h"
-#include "TfrmRegistro.h"
+#include "ui/Dialogs.h"
+#include "ui/Screens.h"
+#include "app/Startup.h"
+#include "ui/TfrmCalendario.h"
+#include "register/TfrmRegistro.h"
 
 #include "TestSupport.h"
 

@@ -1,0 +1,82 @@
+#include "TestFolder.h"
+
+#include "storage/Environment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+
+#ifdef Q_OS_LINUX
+#include <sys/fsuid.h>
+#include <unistd.h>
+#endif
+
+TempProgramFolder::TempProgramFolder()
+{
+    // Readable by the ordinary user that AsOrdinaryUser switches to.
+    QFile::setPermissions(m_dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                            | QFileDevice::ReadOther | QFileDevice::ExeOther | QFileDevice::ReadGroup
+                                            | QFileDevice::ExeGroup);
+    SetProgramFolder(m_dir.path());
+}
+
+TempProgramFolder::~TempProgramFolder()
+{
+    SetProgramFolder(QString());
+}
+
+QString TempProgramFolder::folder() const
+{
+    return ProgramFolder();
+}
+
+QString TempProgramFolder::path(const QString &name) const
+{
+    return ProgramFolder() + name;
+}
+
+QByteArray TempProgramFolder::bytes(const QString &name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void TempProgramFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+FixedClock::FixedClock(const QDateTime &now)
+{
+    SetClock([now] { return now; });
+}
+
+FixedClock::~FixedClock()
+{
+    SetClock({});
+}
+
+AsOrdinaryUser::AsOrdinaryUser()
+{
+#ifdef Q_OS_LINUX
+    if (geteuid() == 0) {
+        setfsgid(65534);
+        m_previous = setfsuid(65534);
+    }
+#endif
+}
+
+AsOrdinaryUser::~AsOrdinaryUser()
+{
+#ifdef Q_OS_LINUX
+    if (m_previous >= 0) {
+        setfsuid(uid_t(m_previous));
+        setfsgid(0);
+    }
+#endif
+}
+
