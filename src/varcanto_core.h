@@ -7,6 +7,7 @@
 #include "storage/AnsiField.h"
 #include "storage/RecordLayout.h"
 #include "storage/RecordFile.h"
+#include "storage/ArchiveScan.h"
 #include "register/VisitRecord.h"
 #include "register/YearArchive.h"
 #include "fleet/VehicleRecord.h"

@@ -2,7 +2,7 @@
 // folder: run under a real X server of the wanted size, for example
 //   xvfb-run -s "-screen 0 1920x1080x24" build/varcanto_shots /tmp/shots
 #include "ui/Dialogs.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "ui/TfrmCalendario.h"
@@ -60,16 +60,16 @@ int main(int argc, char *argv[])
     QDir().mkpath(g_folder);
     SetUpItalian(app);
     CreateWindows();
-    ScreenSet &s = Screens();
-    shootScreen(s.frmPassword, "login");
-    shootScreen(s.frmCambiaPassword, "cambia_password");
-    shootScreen(s.frmAvvio, "avvio");
-    shootScreen(s.frmMenuRegistro, "menu_registro");
-    shootScreen(s.frmRegistro, "registro");
-    shootDialog<TfrmGuida>(s.frmAvvio, "guida", [](TfrmGuida &help) { help.ShowTopic(HelpStartMenu()); });
-    shootDialog<TfrmInfo>(s.frmAvvio, "info");
-    shootDialog<TfrmSplash>(s.frmAvvio, "splash");
-    shootDialog<TfrmCalendario>(s.frmRegistro, "calendario");
+    auto screen = [](ScreenId id) { return Navigator::Screen(id); };
+    shootScreen(screen(ScreenId::Login), "login");
+    shootScreen(screen(ScreenId::ChangePassword), "cambia_password");
+    shootScreen(screen(ScreenId::StartMenu), "avvio");
+    shootScreen(screen(ScreenId::YearMenu), "menu_registro");
+    shootScreen(screen(ScreenId::Register), "registro");
+    shootDialog<TfrmGuida>(screen(ScreenId::StartMenu), "guida", [](TfrmGuida &help) { help.ShowTopic(HelpStartMenu()); });
+    shootDialog<TfrmInfo>(screen(ScreenId::StartMenu), "info");
+    shootDialog<TfrmSplash>(screen(ScreenId::StartMenu), "splash");
+    shootDialog<TfrmCalendario>(screen(ScreenId::Register), "calendario");
     DestroyWindows();
     return 0;
 }

@@ -1,17 +1,28 @@
 #include "app/Startup.h"
 
-#include "ui/Screens.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
 #include "register/TfrmMenuRegistro.h"
 #include "app/TfrmPassword.h"
 #include "register/TfrmRegistro.h"
+#include "ui/Navigator.h"
 #include "ui/WindowKit.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+namespace {
+// The screens in their order of creation, destroyed in the reverse order.
+QList<QWidget *> g_screens;
+
+void addScreen(ScreenId id, QWidget *screen)
+{
+    g_screens.append(screen);
+    Navigator::Add(id, screen);
+}
+} // namespace
 
 // The pictures are compiled into the window library; a static library needs
 // its resources registered by hand.
@@ -22,6 +33,7 @@ static void InitResources()
 
 void SetUpItalian(QApplication &app)
 {
+    // The date and number settings, once for the whole run of the program.
     ApplyDateSettings();
     static QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -32,23 +44,18 @@ void SetUpItalian(QApplication &app)
 void CreateWindows()
 {
     InitResources();
-    ScreenSet &s = Screens();
-    s.frmPassword = new TfrmPassword();
-    s.frmAvvio = new TfrmAvvio();
-    s.frmCambiaPassword = new TfrmCambiaPassword();
-    s.frmMenuRegistro = new TfrmMenuRegistro();
-    s.frmRegistro = new TfrmRegistro();
+    addScreen(ScreenId::Login, new TfrmPassword());
+    addScreen(ScreenId::StartMenu, new TfrmAvvio());
+    addScreen(ScreenId::ChangePassword, new TfrmCambiaPassword());
+    addScreen(ScreenId::YearMenu, new TfrmMenuRegistro());
+    addScreen(ScreenId::Register, new TfrmRegistro());
 }
 
 void DestroyWindows()
 {
-    ScreenSet &s = Screens();
-    delete s.frmRegistro;
-    delete s.frmMenuRegistro;
-    delete s.frmCambiaPassword;
-    delete s.frmAvvio;
-    delete s.frmPassword;
-    s = ScreenSet();
+    Navigator::Clear();
+    while (!g_screens.isEmpty())
+        delete g_screens.takeLast();
 }
 
 int RunVarcanto(QApplication &app)
@@ -57,7 +64,7 @@ int RunVarcanto(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
     SetUpItalian(app);
     CreateWindows();
-    Screens().frmPassword->show();
+    Navigator::Screen(ScreenId::Login)->show();
     const int code = app.exec();
     DestroyWindows();
     return code;

@@ -3,9 +3,11 @@
 // order, the login shown first.
 class QApplication;
 
-// Italian locale, Qt's own Italian texts (Sì, No, Annulla, the calendar).
+// The date and number settings (Italian, dd/mm/yyyy, ","), and Qt's own
+// Italian texts (Sì, No, Annulla, the calendar).
 void SetUpItalian(QApplication &app);
-// Creates the screens in their order; the login window is the main window.
+// Creates the screens in their order; the login
+// window is the main window.
 void CreateWindows();
 // Destroys the screens (end of the program, and between tests).
 void DestroyWindows();

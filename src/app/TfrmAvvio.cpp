@@ -3,11 +3,10 @@
 
 #include "ui/Dialogs.h"
 #include "app/Maker.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/TMisc.h"
 #include "app/TfrmGuida.h"
 #include "app/TfrmInfo.h"
-#include "register/TfrmMenuRegistro.h"
 #include "app/TfrmSplash.h"
 #include "ui/WindowKit.h"
 
@@ -18,7 +17,6 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     , ui(new Ui::TfrmAvvio)
 {
     ui->setupUi(this);
-    ApplyDateSettings();
 
     connect(ui->imgRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);
     connect(ui->btnRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);
@@ -39,7 +37,7 @@ TfrmAvvio::~TfrmAvvio()
 void TfrmAvvio::FormShow()
 {
     // No fleet editor, no fleet pictures: nothing on the menu leads nowhere.
-    const bool fleet = Screens().frmFlotta != nullptr;
+    const bool fleet = Navigator::Screen(ScreenId::Fleet) != nullptr;
     ui->imgAutoparco->setVisible(fleet);
     ui->btnAutoparco->setVisible(fleet);
 }
@@ -52,14 +50,12 @@ void TfrmAvvio::closeEvent(QCloseEvent *event)
 
 void TfrmAvvio::imgRegistroClick()
 {
-    if (QWidget *next = Screens().frmMenuRegistro)
-        HandOver(this, next);
+    Navigator::GoTo(this, ScreenId::YearMenu);
 }
 
 void TfrmAvvio::imgAutoparcoClick()
 {
-    if (QWidget *next = Screens().frmFlotta)
-        HandOver(this, next);
+    Navigator::GoTo(this, ScreenId::Fleet);
 }
 
 void TfrmAvvio::imgCopyrightClick()

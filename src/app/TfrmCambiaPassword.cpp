@@ -4,9 +4,8 @@
 #include "app/Crypt.h"
 #include "ui/Dialogs.h"
 #include "app/PasswordStore.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "storage/TextRules.h"
-#include "app/TfrmPassword.h"
 #include "ui/WindowKit.h"
 
 #include <QCloseEvent>
@@ -71,10 +70,8 @@ void TfrmCambiaPassword::closeEvent(QCloseEvent *event)
     ui->txtPasswordOld->clear();
     ui->txtPasswordNew->clear();
     ui->txtConferma->clear();
-    TfrmPassword *login = Screens().frmPassword;
-    HandOver(this, login);
-    if (login)
-        login->ResetEntry();
+    // The login prepares itself when shown: an empty field, ready for typing.
+    Navigator::GoTo(this, ScreenId::Login);
 }
 
 bool TfrmCambiaPassword::eventFilter(QObject *watched, QEvent *event)

@@ -3,10 +3,8 @@
 
 #include "ui/Dialogs.h"
 #include "app/PasswordStore.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "storage/TextRules.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
 #include "ui/WindowKit.h"
 
 #include <QCloseEvent>
@@ -38,12 +36,6 @@ TfrmPassword::TfrmPassword(QWidget *parent)
 
 TfrmPassword::~TfrmPassword() = default;
 
-void TfrmPassword::ResetEntry()
-{
-    ui->txtPassword->clear();
-    ui->lblMemory->clear();
-    ui->txtPassword->setFocus(Qt::OtherFocusReason);
-}
 
 // There is no close button; a close asked by the system (Alt+F4) is the same
 // as "Esci", so the program never runs on without a window.
@@ -64,8 +56,12 @@ bool TfrmPassword::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+// Each time the program shows the login (at start, back from the change of
+// password) the field is empty and has the focus.
 void TfrmPassword::FormShow()
 {
+    ui->txtPassword->clear();
+    ui->lblMemory->clear();
     txtPasswordChange();
     ui->txtPassword->setFocus(Qt::OtherFocusReason);
 }
@@ -105,7 +101,7 @@ void TfrmPassword::cmdOKClick()
         return;
     }
     ui->txtPassword->clear();
-    HandOver(this, Screens().frmAvvio);
+    Navigator::GoTo(this, ScreenId::StartMenu);
 }
 
 void TfrmPassword::cmdEsciClick()
@@ -115,5 +111,5 @@ void TfrmPassword::cmdEsciClick()
 
 void TfrmPassword::btnCambiaPasswordClick()
 {
-    HandOver(this, Screens().frmCambiaPassword);
+    Navigator::GoTo(this, ScreenId::ChangePassword);
 }

@@ -15,9 +15,6 @@ public:
     explicit TfrmPassword(QWidget *parent = nullptr);
     ~TfrmPassword() override;
 
-    // Back from the change-password window: an empty field, ready for typing.
-    void ResetEntry();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

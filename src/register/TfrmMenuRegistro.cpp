@@ -4,11 +4,10 @@
 #include "ui/Dialogs.h"
 #include "storage/Environment.h"
 #include "app/HelpTopics.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "storage/TextRules.h"
-#include "app/TfrmAvvio.h"
 #include "app/TfrmGuida.h"
-#include "register/TfrmRegistro.h"
+#include "register/RegisterEditor.h"
 #include "ui/WindowKit.h"
 
 #include <QCloseEvent>
@@ -27,7 +26,6 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     : ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMenuRegistro>())
 {
     ui->setupUi(this);
-    ApplyDateSettings();
     ui->txtAnnoFatture->setMaxLength(4);
     AttachDigitsOnly(ui->txtAnnoFatture, ui->btnApriFatture);
 
@@ -45,12 +43,13 @@ void TfrmMenuRegistro::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     const QString token = Trim(ui->lblMemory->text());
-    QWidget *next = Screens().frmAvvio;
-    if (token == ToRegister && Screens().frmRegistro)
-        next = Screens().frmRegistro;
-    else if (token == ToStatistics && Screens().frmStatistiche)
-        next = Screens().frmStatistiche;
-    HandOver(this, next);
+    ScreenId next = ScreenId::StartMenu;
+    if (token == ToRegister)
+        next = ScreenId::Register;
+    else if (token == ToStatistics)
+        next = ScreenId::Statistics;
+    if (!Navigator::GoTo(this, next))
+        Navigator::GoTo(this, ScreenId::StartMenu);
 }
 
 void TfrmMenuRegistro::FormShow()
@@ -58,7 +57,7 @@ void TfrmMenuRegistro::FormShow()
     ui->txtAnnoFatture->setText(QStringLiteral("%1").arg(CurrentDateTime().date().year(), 4, 10, QLatin1Char('0')));
     ui->lblMemory->setText(ToStartMenu);
     // No dead button while the statistics window is not there.
-    const bool statistics = Screens().frmStatistiche != nullptr;
+    const bool statistics = Navigator::Screen(ScreenId::Statistics) != nullptr;
     ui->shpRiepStats->setVisible(statistics);
     ui->intAnnoRiepStats->setVisible(statistics);
     ui->btnApriRiepStats->setVisible(statistics);
@@ -74,7 +73,8 @@ void TfrmMenuRegistro::btnApriFattureClick()
         ui->txtAnnoFatture->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Screens().frmRegistro->OpenYear(year);
+    if (auto *editor = Navigator::As<RegisterEditor>(ScreenId::Register))
+        editor->OpenYear(year);
     ui->lblMemory->setText(ToRegister);
     close();
 }

@@ -4,8 +4,7 @@
 #include "ui/Dialogs.h"
 #include "storage/RecordFile.h"
 #include "register/RegisterCard.h"
-#include "ui/Screens.h"
-#include "app/TfrmAvvio.h"
+#include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
 #include "app/TfrmGuida.h"
 #include "register/VisitRecord.h"
@@ -32,7 +31,6 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
         "#panNavigazione { background: white; border: 1px solid #A9B8C9; border-radius: 6px; }"
         "#shpInfo { background: #1F3A5F; }"
         "#panInfo { color: white; }"));
-    ApplyDateSettings();
     SetFieldMaxLengths(this, VisitFields);
 
     AttachEnterOrder(this, {{"txtOraEnt", "txtOperatoreEnt"},
@@ -106,6 +104,24 @@ void TfrmRegistro::OpenYear(const QString &year)
     setWindowTitle(QStringLiteral(" Varcanto - Ingresso e Uscite Veicoli anno ") + Trim(year));
 }
 
+bool TfrmRegistro::LoadCard(const QString &archivePath, int cardNumber)
+{
+    try {
+        RecordFile archive(archivePath, VisitRecord::Size);
+        if (cardNumber < 1 || cardNumber > archive.count())
+            throw IoError(QStringLiteral("no card %1 in %2").arg(cardNumber).arg(archivePath));
+        archive.seek(cardNumber - 1);
+        const VisitRecord card = VisitRecord::fromBytes(archive.read());
+        archive.close();
+        ShowRecord(this, card, VisitFields);
+        ui->lblPosizione->setText(QString::number(cardNumber));
+        return true;
+    } catch (const IoError &) {
+        Dialogs::ArchiveError(this);
+        return false;
+    }
+}
+
 bool TfrmRegistro::ImportPickedDate(const QString &token, const QString &date)
 {
     if (token == QLatin1String("dataent"))
@@ -120,7 +136,7 @@ bool TfrmRegistro::ImportPickedDate(const QString &token, const QString &date)
 void TfrmRegistro::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    HandOver(this, Screens().frmAvvio);
+    Navigator::GoTo(this, ScreenId::StartMenu);
 }
 
 void TfrmRegistro::FormShow()
@@ -206,6 +222,7 @@ void TfrmRegistro::OpenDatePicker(const QString &token)
 {
     TfrmCalendario picker(this);
     picker.SetToken(token);
+    picker.SetImport([this](const QString &asked, const QString &date) { return ImportPickedDate(asked, date); });
     Dialogs::RunModal(&picker);
 }
 

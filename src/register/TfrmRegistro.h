@@ -2,6 +2,7 @@
 // The register card editor: the gate operator records one vehicle transit per
 // card in the archive of the year chosen in the year menu, brings a card back
 // with the arrows to add the exit, and saves it again in place.
+#include "register/RegisterEditor.h"
 #include "ui/ScreenWindow.h"
 #include <memory>
 
@@ -10,7 +11,7 @@ class TfrmRegistro;
 }
 enum class Arrow;
 
-class TfrmRegistro : public ScreenWindow
+class TfrmRegistro : public ScreenWindow, public RegisterEditor
 {
     Q_OBJECT
 public:
@@ -19,7 +20,9 @@ public:
 
     // The year menu opens the archive of a year: its path goes into the
     // hidden lblFile and the year into the caption.
-    void OpenYear(const QString &year);
+    void OpenYear(const QString &year) override;
+    bool LoadCard(const QString &archivePath, int cardNumber) override;
+    QString ArchivePath() const override;
     // The date picker hands back the picked date for the field named by its
     // token ("dataent" entry date, "datausc" exit date, compared exactly);
     // false, and nothing written, for any other token.
@@ -36,7 +39,6 @@ private:
     void btnEsciClick();
     void MoveTo(Arrow arrow);
     void OpenDatePicker(const QString &token);
-    QString ArchivePath() const;
 
     std::unique_ptr<Ui::TfrmRegistro> ui;
 };

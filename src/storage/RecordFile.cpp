@@ -86,6 +86,22 @@ void RecordFile::write(const QByteArray &record)
     writeAt(m_position, record);
 }
 
+void RecordFile::readBlock(int first, int records, QByteArray &buffer)
+{
+    const qint64 bytes = qint64(records) * m_recordSize;
+    buffer.resize(bytes);
+    if (first < 0 || !m_file.seek(qint64(first) * m_recordSize))
+        fail(QStringLiteral("cannot seek in"));
+    qint64 got = 0;
+    while (got < bytes) {
+        const qint64 n = m_file.read(buffer.data() + got, bytes - got);
+        if (n <= 0)
+            fail(QStringLiteral("short read of a record in"));
+        got += n;
+    }
+    m_position = first + records;
+}
+
 bool RecordFile::atEnd()
 {
     if (m_position < m_knownCount)

@@ -13,6 +13,14 @@ public:
     explicit IoError(const QString &what);
 };
 
+// Another workstation held the archive's lock for longer than a save waits;
+// nothing was written.
+class ArchiveBusy : public IoError
+{
+public:
+    using IoError::IoError;
+};
+
 class RecordFile
 {
 public:
@@ -35,6 +43,9 @@ public:
     // position is the count) and advances.
     void write(const QByteArray &record);
     bool atEnd();
+    // Reads records [first, first + records) into buffer in one read; a short
+    // read fails. The position moves past them.
+    void readBlock(int first, int records, QByteArray &buffer);
     void close();
 
     // Appends at the end as counted at this moment, under an exclusive lock so

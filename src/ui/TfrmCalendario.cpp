@@ -2,9 +2,7 @@
 #include "ui_TfrmCalendario.h"
 
 #include "storage/Environment.h"
-#include "ui/Screens.h"
 #include "storage/TextRules.h"
-#include "register/TfrmRegistro.h"
 #include "ui/WindowKit.h"
 
 #include <QLocale>
@@ -38,7 +36,6 @@ void TfrmCalendario::showEvent(QShowEvent *event)
 // The token is taken exactly as stored: an unknown one leaves the picker open.
 void TfrmCalendario::btnImportaDataClick()
 {
-    TfrmRegistro *editor = Screens().frmRegistro;
-    if (editor && editor->ImportPickedDate(ui->lblMemory->text(), DateText(ui->calAppuntamenti->selectedDate())))
+    if (m_import && m_import(ui->lblMemory->text(), DateText(ui->calAppuntamenti->selectedDate())))
         accept();
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The date picker of the register card: a month calendar whose chosen day
-// goes into the entry or exit date of the card, as the token says.
+// The date picker: a month calendar whose chosen day is handed back to the
+// window that opened it, together with the token naming the date field
+// ("dataent" or "datausc" on the register card).
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -17,6 +19,10 @@ public:
 
     // Which date field of the register card asked: "dataent" or "datausc".
     void SetToken(const QString &token);
+    // Receives the token (as stored) and the chosen day dd/mm/yyyy; returns
+    // true when the date went into a field, which closes the picker.
+    using Import = std::function<bool(const QString &token, const QString &date)>;
+    void SetImport(Import import) { m_import = std::move(import); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -25,4 +31,5 @@ private:
     void btnImportaDataClick();
 
     std::unique_ptr<Ui::TfrmCalendario> ui;
+    Import m_import;
 };

@@ -4,7 +4,7 @@
 #include "ui/Dialogs.h"
 #include "app/HelpTopics.h"
 #include "app/PasswordStore.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmCambiaPassword.h"
@@ -82,8 +82,8 @@ class TestLogin : public QObject
 
     std::unique_ptr<ProgramWindows> program;
 
-    TfrmPassword *login() { return Screens().frmPassword; }
-    TfrmCambiaPassword *change() { return Screens().frmCambiaPassword; }
+    TfrmPassword *login() { return qobject_cast<TfrmPassword *>(Navigator::Screen(ScreenId::Login)); }
+    TfrmCambiaPassword *change() { return qobject_cast<TfrmCambiaPassword *>(Navigator::Screen(ScreenId::ChangePassword)); }
     QLineEdit *txtPassword() { return control(login(), "txtPassword"); }
 
     void activate(QWidget *window)
@@ -167,7 +167,7 @@ private slots:
         QFETCH(bool, byEnter);
         QFETCH(bool, opens);
         tryLogin(typed, byEnter);
-        QCOMPARE(Screens().frmAvvio->isVisible(), opens);
+        QCOMPARE(Navigator::Screen(ScreenId::StartMenu)->isVisible(), opens);
         QCOMPARE(login()->isVisible(), !opens);
         if (opens) {
             QVERIFY(program->script.messages.isEmpty());
@@ -182,7 +182,7 @@ private slots:
         auto *ok = control<QPushButton>(login(), "cmdOK");
         QVERIFY(!ok->isEnabled());
         tryLogin(first().toLower());
-        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
     }
 
     void onlyBlanksNeverCheck()
@@ -235,7 +235,7 @@ private slots:
         QCOMPARE(program->script.lastMessage(), loginMessage);
         QCOMPARE(program->script.messages.last().kind, MessageKind::Plain);
         QVERIFY(login()->isVisible());
-        QVERIFY(!Screens().frmAvvio->isVisible());
+        QVERIFY(!Navigator::Screen(ScreenId::StartMenu)->isVisible());
 
         openChange();
         fillChange(first(), "NUOVA", "NUOVA");
@@ -286,10 +286,10 @@ private slots:
             QCOMPARE(program->script.lastMessage(), WrongPassword);
         }
         for (const QString &typed : accepted) {
-            Screens().frmAvvio->hide();
+            Navigator::Screen(ScreenId::StartMenu)->hide();
             login()->show();
             tryLogin(typed);
-            QVERIFY2(Screens().frmAvvio->isVisible(), qPrintable(typed));
+            QVERIFY2(Navigator::Screen(ScreenId::StartMenu)->isVisible(), qPrintable(typed));
         }
     }
 
@@ -362,7 +362,7 @@ private slots:
             AsOrdinaryUser user;
             tryLogin(first());
         }
-        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
     }
 
     // Enter walks the three fields in a ring and never changes the password;

@@ -1,7 +1,7 @@
 // The start menu: where each picture leads, and how the program ends from it.
 #include "ui/Dialogs.h"
 #include "app/Maker.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "TestSupport.h"
 #include "app/TfrmAvvio.h"
@@ -27,7 +27,7 @@ private:
     std::unique_ptr<ProgramWindows> program;
     QWidget *m_fakeFleet = nullptr;
 
-    QWidget *menu() const { return Screens().frmAvvio; }
+    QWidget *menu() const { return Navigator::Screen(ScreenId::StartMenu); }
     QLabel *picture(const char *name) const { return menu()->findChild<QLabel *>(QString::fromLatin1(name)); }
     void showMenu() { HandOver(nullptr, menu()); }
 
@@ -58,7 +58,7 @@ private slots:
         QFETCH(QString, name);
         showMenu();
         QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
-        QVERIFY(Screens().frmMenuRegistro->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::YearMenu)->isVisible());
         QVERIFY(!menu()->isVisible());
         QVERIFY(!ApplicationEnded());
     }
@@ -67,8 +67,8 @@ private slots:
     // hidden; once there is one, they lead to it.
     void fleetPicturesFollowTheFleetEditor()
     {
-        QWidget *realFleet = Screens().frmFlotta;
-        Screens().frmFlotta = nullptr;
+        QWidget *realFleet = Navigator::Screen(ScreenId::Fleet);
+        Navigator::Add(ScreenId::Fleet, nullptr);
         showMenu();
         QVERIFY(!picture("imgAutoparco")->isVisible());
         QVERIFY(!picture("btnAutoparco")->isVisible());
@@ -77,7 +77,7 @@ private slots:
         menu()->hide();
         if (!realFleet)
             realFleet = m_fakeFleet = new QWidget();
-        Screens().frmFlotta = realFleet;
+        Navigator::Add(ScreenId::Fleet, realFleet);
         for (const char *name : {"imgAutoparco", "btnAutoparco"}) {
             showMenu();
             QVERIFY(picture(name)->isVisible());
@@ -101,7 +101,7 @@ private slots:
         QFETCH(bool, titleBar);
         showMenu();
         QTest::mouseClick(picture("imgRegistro"), Qt::LeftButton);
-        HandOver(Screens().frmMenuRegistro, menu());
+        HandOver(Navigator::Screen(ScreenId::YearMenu), menu());
         QVERIFY(menu()->isVisible());
 
         if (titleBar)

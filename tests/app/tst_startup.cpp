@@ -1,4 +1,4 @@
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmPassword.h"
@@ -36,13 +36,13 @@ private slots:
     {
         TempProgramFolder dir;
         CreateWindows();
-        Screens().frmPassword->show();
+        Navigator::Screen(ScreenId::Login)->show();
         QWidgetList visible;
         for (QWidget *w : QApplication::topLevelWidgets()) {
             if (w->isVisible())
                 visible << w;
         }
-        QCOMPARE(visible, QWidgetList{Screens().frmPassword});
+        QCOMPARE(visible, QWidgetList{Navigator::Screen(ScreenId::Login)});
         DestroyWindows();
     }
 
@@ -50,8 +50,8 @@ private slots:
     {
         TempProgramFolder dir;
         CreateWindows();
-        QWidget *login = Screens().frmPassword;
-        QWidget *menu = Screens().frmAvvio;
+        QWidget *login = Navigator::Screen(ScreenId::Login);
+        QWidget *menu = Navigator::Screen(ScreenId::StartMenu);
         HandOver(nullptr, login);
         HandOver(login, menu);
         QVERIFY(menu->isVisible() && !login->isVisible());

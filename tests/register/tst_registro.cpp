@@ -1,5 +1,5 @@
 #include "ui/Dialogs.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "ui/TfrmCalendario.h"
@@ -117,8 +117,8 @@ private slots:
             field(name)->setText("vecchio");
         label("lblPosizione")->setText("7");
         setPinnedClock(QDateTime(QDate(2021, 12, 1), QTime(9, 5, 59)));
-        HandOver(editor, Screens().frmAvvio);
-        HandOver(Screens().frmAvvio, editor);
+        HandOver(editor, Navigator::Screen(ScreenId::StartMenu));
+        HandOver(Navigator::Screen(ScreenId::StartMenu), editor);
         activate();
         QCOMPARE(field("txtDataEnt")->text(), QStringLiteral("01/12/2021"));
         QCOMPARE(field("txtOraEnt")->text(), QStringLiteral("09:05"));
@@ -437,8 +437,8 @@ private slots:
         QTest::mouseMove(editor, QPoint(editor->width() / 2, editor->height() - 50));
         QCOMPARE(panInfo->text(), QString());
         // Coming back to the screen does not bring the design text back.
-        HandOver(editor, Screens().frmAvvio);
-        HandOver(Screens().frmAvvio, editor);
+        HandOver(editor, Navigator::Screen(ScreenId::StartMenu));
+        HandOver(Navigator::Screen(ScreenId::StartMenu), editor);
         QCOMPARE(panInfo->text(), QString());
     }
 
@@ -578,9 +578,9 @@ private slots:
             QVERIFY(!editor->close());
         else
             click("btnEsci");
-        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
         QVERIFY(!editor->isVisible());
-        QCOMPARE(Screens().frmRegistro, editor);
+        QCOMPARE(Navigator::Screen(ScreenId::Register), editor);
     }
 };
 

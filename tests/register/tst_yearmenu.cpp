@@ -2,7 +2,7 @@
 // the four-character rule, the digits-only year field and where closing leads.
 #include "ui/Dialogs.h"
 #include "app/HelpTopics.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "register/TfrmMenuRegistro.h"
@@ -43,14 +43,14 @@ class TestYearMenu : public QObject
     std::unique_ptr<ProgramWindows> program;
     std::unique_ptr<FixedClock> clock;
 
-    TfrmMenuRegistro *menu() { return Screens().frmMenuRegistro; }
+    TfrmMenuRegistro *menu() { return qobject_cast<TfrmMenuRegistro *>(Navigator::Screen(ScreenId::YearMenu)); }
     QLineEdit *year() { return control<QLineEdit>(menu(), "txtAnnoFatture"); }
     QString token() { return control<QLabel>(menu(), "lblMemory")->text(); }
 
     // The start menu's register picture does this.
     void openMenu()
     {
-        HandOver(Screens().frmAvvio, menu());
+        HandOver(Navigator::Screen(ScreenId::StartMenu), menu());
         // Let the hidden screens give up the activation first.
         QCoreApplication::processEvents();
         menu()->activateWindow();
@@ -69,7 +69,7 @@ private slots:
     {
         clock = std::make_unique<FixedClock>(at(2021));
         program = std::make_unique<ProgramWindows>();
-        Screens().frmAvvio->show();
+        Navigator::Screen(ScreenId::StartMenu)->show();
         openMenu();
     }
 
@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(year()->text(), QStringLiteral("2021"));
         QCOMPARE(token(), QStringLiteral("avvio"));
         QCOMPARE(QApplication::focusWidget(), year());
-        QVERIFY(!Screens().frmAvvio->isVisible());
+        QVERIFY(!Navigator::Screen(ScreenId::StartMenu)->isVisible());
     }
 
     // Whatever happened the time before, every showing proposes the year of
@@ -95,7 +95,7 @@ private slots:
         year()->setText(QStringLiteral("1999"));
         apri();
         QCOMPARE(token(), QStringLiteral("registro"));
-        HandOver(Screens().frmRegistro, Screens().frmAvvio);
+        HandOver(Navigator::Screen(ScreenId::Register), Navigator::Screen(ScreenId::StartMenu));
 
         clock.reset();
         clock = std::make_unique<FixedClock>(at(2022));
@@ -104,8 +104,8 @@ private slots:
         QCOMPARE(token(), QStringLiteral("avvio"));
         QCOMPARE(QApplication::focusWidget(), year());
         menu()->close();
-        QVERIFY(Screens().frmAvvio->isVisible());
-        QVERIFY(!Screens().frmRegistro->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
+        QVERIFY(!Navigator::Screen(ScreenId::Register)->isVisible());
     }
 
     void refusedYear_data()
@@ -126,14 +126,14 @@ private slots:
         QCOMPARE(program->script.messages[0].text, FourDigits);
         QCOMPARE(QApplication::focusWidget(), year());
         QVERIFY(menu()->isVisible());
-        QVERIFY(!Screens().frmRegistro->isVisible());
+        QVERIFY(!Navigator::Screen(ScreenId::Register)->isVisible());
         QCOMPARE(token(), QStringLiteral("avvio"));
 
         // The title-bar close after a refusal leads to the start menu.
         menu()->close();
-        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
         QVERIFY(!menu()->isVisible());
-        QVERIFY(!Screens().frmRegistro->isVisible());
+        QVERIFY(!Navigator::Screen(ScreenId::Register)->isVisible());
     }
 
     void onlyDigitsReachTheYear()
@@ -180,10 +180,10 @@ private slots:
             apri();
         }
         QVERIFY(program->script.messages.isEmpty());
-        TfrmRegistro *registro = Screens().frmRegistro;
+        TfrmRegistro *registro = qobject_cast<TfrmRegistro *>(Navigator::Screen(ScreenId::Register));
         QVERIFY(registro->isVisible());
         QVERIFY(!menu()->isVisible());
-        QVERIFY(!Screens().frmAvvio->isVisible());
+        QVERIFY(!Navigator::Screen(ScreenId::StartMenu)->isVisible());
         QCOMPARE(registro->windowTitle(), " Varcanto - Ingresso e Uscite Veicoli anno " + chosen);
         QCOMPARE(control<QLabel>(registro, "lblFile")->text(), program->dir.path(chosen + ".vis"));
     }
@@ -197,14 +197,14 @@ private slots:
         menu()->close();
 
         QWidget stand;
-        Screens().frmStatistiche = &stand;
+        Navigator::Add(ScreenId::Statistics, &stand);
         openMenu();
         auto *open = control<QPushButton>(menu(), "btnApriRiepStats");
         QVERIFY(open->isVisible());
         QVERIFY(control(menu(), "intAnnoRiepStats")->isVisible());
         year()->setText(QStringLiteral("12"));
         QTest::mouseClick(open, Qt::LeftButton);
-        Screens().frmStatistiche = nullptr;
+        Navigator::Add(ScreenId::Statistics, nullptr);
         QVERIFY(program->script.messages.isEmpty());
         QVERIFY(stand.isVisible());
         QVERIFY(!menu()->isVisible());
@@ -228,7 +228,7 @@ private slots:
     void exitPictureLeadsToTheStartMenu()
     {
         QTest::mouseClick(control(menu(), "imgEsci"), Qt::LeftButton);
-        QVERIFY(Screens().frmAvvio->isVisible());
+        QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
         QVERIFY(!menu()->isVisible());
     }
 };

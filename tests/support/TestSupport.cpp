@@ -2,7 +2,7 @@
 
 #include "app/Startup.h"
 #include "register/TfrmRegistro.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 
 #include <QTest>
 
@@ -20,7 +20,7 @@ ProgramWindows::~ProgramWindows()
 
 TfrmRegistro *ProgramWindows::showRegister(const QString &year)
 {
-    TfrmRegistro *editor = Screens().frmRegistro;
+    TfrmRegistro *editor = qobject_cast<TfrmRegistro *>(Navigator::Screen(ScreenId::Register));
     editor->OpenYear(year);
     HandOver(nullptr, editor);
     if (!QTest::qWaitForWindowExposed(editor))

@@ -1,5 +1,5 @@
 #include "ui/Dialogs.h"
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 #include "app/Startup.h"
 #include "ui/TfrmCalendario.h"
 #include "register/TfrmRegistro.h"
@@ -98,8 +98,10 @@ private slots:
         field("txtDataEnt")->setText("28/02/2021");
         field("txtDataUsc")->clear();
 
+        // As the editor opens it: the picked day goes back through the editor.
         TfrmCalendario picker(editor);
         picker.SetToken(token);
+        picker.SetImport([this](const QString &t, const QString &d) { return editor->ImportPickedDate(t, d); });
         if (pick.isValid())
             picker.findChild<QCalendarWidget *>("calAppuntamenti")->setSelectedDate(pick);
         picker.show();

@@ -1,18 +1,44 @@
-#include "ui/Screens.h"
+#include "ui/Navigator.h"
 
 #include "ui/Dialogs.h"
 
 #include <QApplication>
+#include <QHash>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
 bool g_ended = false;
+
+QHash<ScreenId, QPointer<QWidget>> &screens()
+{
+    static QHash<ScreenId, QPointer<QWidget>> all;
+    return all;
+}
+} // namespace
+
+void Navigator::Add(ScreenId id, QWidget *screen)
+{
+    screens().insert(id, screen);
 }
 
-ScreenSet &Screens()
+void Navigator::Clear()
 {
-    static ScreenSet screens;
-    return screens;
+    screens().clear();
+}
+
+QWidget *Navigator::Screen(ScreenId id)
+{
+    return screens().value(id);
+}
+
+bool Navigator::GoTo(QWidget *from, ScreenId to)
+{
+    QWidget *next = Screen(to);
+    if (!next)
+        return false;
+    HandOver(from, next);
+    return true;
 }
 
 void HandOver(QWidget *current, QWidget *next)

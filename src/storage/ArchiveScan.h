@@ -1,0 +1,56 @@
+#pragma once
+// The one walk over an archive: every list, search, export and count goes
+// through it. The archive is read in blocks of hundreds of records, and each
+// whole record is handed to the caller as raw bytes, record by record from
+// index 0; the caller decodes only the fields it needs (FieldText,
+// FieldIsBlank). The archive is opened (created when missing) and closed
+// within the call; failures are raised as IoError.
+#include "storage/AnsiField.h"
+#include "storage/RecordLayout.h"
+
+#include <QString>
+#include <cstring>
+#include <functional>
+
+// Called for each record; returning false ends the walk early.
+using RecordVisitor = std::function<bool(int index, const char *record)>;
+// Called after each block: records handed over so far, records in the archive.
+using ScanProgress = std::function<void(int done, int total)>;
+
+// Returns the number of records handed to visit.
+int ScanArchive(const QString &path, int recordSize, const RecordVisitor &visit, const ScanProgress &progress = {});
+
+// The text of one field of raw record bytes, trimmed.
+template <class Record>
+QString FieldText(const char *record, const FieldSpec<Record> &field)
+{
+    return LoadAnsiField(record + field.offset, field.capacity);
+}
+
+// True when the field holds nothing but characters that trimming removes;
+// decodes nothing.
+bool FieldIsBlank(const char *record, int offset, int capacity);
+template <class Record>
+bool FieldIsBlank(const char *record, const FieldSpec<Record> &field)
+{
+    return FieldIsBlank(record, field.offset, field.capacity);
+}
+
+// The field of a layout with the given name (a compile-time lookup when the
+// name is a literal); a name the layout lacks does not compile in constant
+// evaluation.
+template <class Record, std::size_t N>
+constexpr const FieldSpec<Record> &FieldNamed(const std::array<FieldSpec<Record>, N> &fields, const char *name)
+{
+    for (const auto &f : fields) {
+        const char *a = f.name;
+        const char *b = name;
+        while (*a && *a == *b) {
+            ++a;
+            ++b;
+        }
+        if (*a == *b)
+            return f;
+    }
+    throw "no such field";
+}
