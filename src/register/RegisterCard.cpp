@@ -1,5 +1,6 @@
 #include "register/RegisterCard.h"
 
+#include "storage/RecordFile.h"
 #include "storage/TextRules.h"
 
 namespace {
@@ -37,6 +38,42 @@ std::optional<SaveRefusal> CheckCardForSave(const VisitRecord &card)
         return SaveRefusal{QStringLiteral("Attenzione: è stata indicata la data d'uscita ma non l'ora.") + BothExitFields,
                            false, QStringLiteral("DataUsc")};
     return std::nullopt;
+}
+
+int RegisterArchive::Count(const QString &path)
+{
+    RecordFile archive(path, VisitRecord::Size);
+    const int count = archive.count();
+    archive.close();
+    return count;
+}
+
+VisitRecord RegisterArchive::ReadCard(const QString &path, int cardNumber)
+{
+    RecordFile archive(path, VisitRecord::Size);
+    if (cardNumber < 1 || cardNumber > archive.count())
+        throw IoError(QStringLiteral("no card %1 in %2").arg(cardNumber).arg(path));
+    archive.seek(cardNumber - 1);
+    const VisitRecord card = VisitRecord::fromBytes(archive.read());
+    archive.close();
+    return card;
+}
+
+int RegisterArchive::AppendCard(const QString &path, const VisitRecord &card)
+{
+    RecordFile archive(path, VisitRecord::Size);
+    // Counted under the archive's lock: a card saved at the same moment on
+    // another workstation gets another number.
+    const int number = archive.append(card.toBytes());
+    archive.close();
+    return number;
+}
+
+void RegisterArchive::RewriteCard(const QString &path, int cardNumber, const VisitRecord &card)
+{
+    RecordFile archive(path, VisitRecord::Size);
+    archive.rewrite(cardNumber - 1, card.toBytes());
+    archive.close();
 }
 
 int ShownCardNumber(const QString &position)

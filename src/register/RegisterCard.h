@@ -2,6 +2,7 @@
 // The rules of the register card editor that need no window: the checks a
 // card must pass before it is saved, and what each scrolling arrow does.
 #include "register/VisitRecord.h"
+#include "storage/IoError.h"
 
 #include <QString>
 #include <optional>
@@ -21,6 +22,19 @@ std::optional<SaveRefusal> CheckCardForSave(const VisitRecord &card);
 // The card number shown in the editor: a stored card's number (1 or more),
 // or 0 for a new card (empty, or anything that is not a card number).
 int ShownCardNumber(const QString &position);
+
+// The register archive of a year, one action per call: each opens the
+// archive (created when missing), does its work and closes it. Failures are
+// raised as IoError (ArchiveBusy when another workstation holds the lock).
+namespace RegisterArchive {
+int Count(const QString &path);
+// The card of number cardNumber (1-based); IoError when there is none.
+VisitRecord ReadCard(const QString &path, int cardNumber);
+// A new card appended under the archive's lock; returns its card number.
+int AppendCard(const QString &path, const VisitRecord &card);
+// Card cardNumber replaced in place under the archive's lock.
+void RewriteCard(const QString &path, int cardNumber, const VisitRecord &card);
+} // namespace RegisterArchive
 
 enum class Arrow { First, Previous, Next, Last };
 

@@ -2,7 +2,6 @@
 #include "ui_TfrmRegistro.h"
 
 #include "ui/Dialogs.h"
-#include "storage/RecordFile.h"
 #include "register/RegisterCard.h"
 #include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
@@ -107,17 +106,12 @@ void TfrmRegistro::OpenYear(const QString &year)
 bool TfrmRegistro::LoadCard(const QString &archivePath, int cardNumber)
 {
     try {
-        RecordFile archive(archivePath, VisitRecord::Size);
-        if (cardNumber < 1 || cardNumber > archive.count())
-            throw IoError(QStringLiteral("no card %1 in %2").arg(cardNumber).arg(archivePath));
-        archive.seek(cardNumber - 1);
-        const VisitRecord card = VisitRecord::fromBytes(archive.read());
-        archive.close();
+        const VisitRecord card = RegisterArchive::ReadCard(archivePath, cardNumber);
         ShowRecord(this, card, VisitFields);
         ui->lblPosizione->setText(QString::number(cardNumber));
         return true;
-    } catch (const IoError &) {
-        Dialogs::ArchiveError(this);
+    } catch (const IoError &e) {
+        Dialogs::ArchiveError(this, &e);
         return false;
     }
 }
@@ -164,25 +158,21 @@ void TfrmRegistro::btnSalvaClick()
         return;
     }
     const int shown = ShownCardNumber(ui->lblPosizione->text());
+    // A failed save leaves the card on screen as it was, number included.
     try {
-        RecordFile archive(ArchivePath(), VisitRecord::Size);
         if (shown > 0) {
-            archive.rewrite(shown - 1, card.toBytes());
-            ui->lblPosizione->setText(QString::number(archive.position()));
-            archive.close();
+            RegisterArchive::RewriteCard(ArchivePath(), shown, card);
+            ui->lblPosizione->setText(QString::number(shown));
             Dialogs::Message(this, MessageKind::Information,
                              QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         } else {
-            // Counted under the archive's lock: a card saved at the same moment
-            // on another workstation gets another number.
-            const int number = archive.append(card.toBytes());
+            const int number = RegisterArchive::AppendCard(ArchivePath(), card);
             ui->lblPosizione->setText(QString::number(number));
-            archive.close();
             Dialogs::Message(this, MessageKind::Information,
                              QStringLiteral("La scheda corrente è stata inserita in archivio."));
         }
-    } catch (const IoError &) {
-        Dialogs::ArchiveError(this);
+    } catch (const IoError &e) {
+        Dialogs::ArchiveError(this, &e);
     }
 }
 
@@ -199,22 +189,20 @@ void TfrmRegistro::btnEsciClick()
 void TfrmRegistro::MoveTo(Arrow arrow)
 {
     try {
-        RecordFile archive(ArchivePath(), VisitRecord::Size);
-        const ArrowStep step = StepOf(arrow, archive.count(), ShownCardNumber(ui->lblPosizione->text()));
+        const ArrowStep step =
+            StepOf(arrow, RegisterArchive::Count(ArchivePath()), ShownCardNumber(ui->lblPosizione->text()));
         if (step.clearPosition)
             ui->lblPosizione->clear();
         if (step.zeroPosition)
             ui->lblPosizione->setText(QStringLiteral("0"));
         if (step.showIndex >= 0) {
-            archive.seek(step.showIndex);
-            ShowRecord(this, VisitRecord::fromBytes(archive.read()), VisitFields);
+            ShowRecord(this, RegisterArchive::ReadCard(ArchivePath(), step.showIndex + 1), VisitFields);
             ui->lblPosizione->setText(QString::number(step.showIndex + 1));
         }
-        archive.close();
         if (step.emptyArchive)
             Dialogs::Message(this, MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda."));
-    } catch (const IoError &) {
-        Dialogs::ArchiveError(this);
+    } catch (const IoError &e) {
+        Dialogs::ArchiveError(this, &e);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "ui/Dialogs.h"
 
+#include "storage/RecordFile.h"
+
 #include <QDialog>
 #include <QInputDialog>
 #include <QFileDialog>
@@ -9,6 +11,10 @@
 const QString ArchiveErrorText = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
     "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+
+const QString ArchiveBusyText = QStringLiteral(
+    "Attenzione: l'archivio è in uso da un'altra postazione di lavoro e la scheda non è stata salvata.\n\r\n\r"
+    "Attendere qualche istante e riprovare.");
 
 namespace {
 ScriptedDialogs *g_script = nullptr;
@@ -72,9 +78,10 @@ bool Dialogs::Ask(QWidget *parent, const QString &text)
     return Message(parent, MessageKind::Question, text) != QMessageBox::No;
 }
 
-void Dialogs::ArchiveError(QWidget *parent)
+void Dialogs::ArchiveError(QWidget *parent, const std::exception *cause)
 {
-    Message(parent, MessageKind::Error, ArchiveErrorText);
+    const bool busy = dynamic_cast<const ArchiveBusy *>(cause) != nullptr;
+    Message(parent, MessageKind::Error, busy ? ArchiveBusyText : ArchiveErrorText);
 }
 
 std::optional<QString> Dialogs::Input(QWidget *parent, const QString &caption, const QString &prompt,

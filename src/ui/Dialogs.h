@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <exception>
 #include <functional>
 #include <optional>
 
@@ -24,8 +25,9 @@ namespace Dialogs {
 QMessageBox::StandardButton Message(QWidget *parent, MessageKind kind, const QString &text);
 // A question box: true unless the answer is No.
 bool Ask(QWidget *parent, const QString &text);
-// The standard failure of an action on an archive (error box).
-void ArchiveError(QWidget *parent);
+// The failure of an action on an archive (error box): the archive in use by
+// another workstation when the cause says so, else the standard failure.
+void ArchiveError(QWidget *parent, const std::exception *cause = nullptr);
 // An input box; empty optional when cancelled.
 std::optional<QString> Input(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
 // A file-open dialog; empty text when cancelled.
@@ -38,6 +40,8 @@ int RunModal(QDialog *dialog);
 
 // The text of the standard failure of an action on an archive.
 extern const QString ArchiveErrorText;
+// The text shown when another workstation holds the archive for too long.
+extern const QString ArchiveBusyText;
 
 // While an object of this class exists, no modal window appears: messages are
 // recorded and answered from the script, our own dialogs are handed to
