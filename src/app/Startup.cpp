@@ -5,6 +5,7 @@
 #include "register/TfrmMenuRegistro.h"
 #include "app/TfrmPassword.h"
 #include "register/TfrmRegistro.h"
+#include "ui/ClickableLabel.h"
 #include "ui/Navigator.h"
 #include "ui/WindowKit.h"
 
@@ -44,6 +45,8 @@ void SetUpItalian(QApplication &app)
 void CreateWindows()
 {
     InitResources();
+    InstallButtonKeys();
+    InstallClickableAccessibility();
     addScreen(ScreenId::Login, new TfrmPassword());
     addScreen(ScreenId::StartMenu, new TfrmAvvio());
     addScreen(ScreenId::ChangePassword, new TfrmCambiaPassword());

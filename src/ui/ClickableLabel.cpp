@@ -1,5 +1,7 @@
 #include "ui/ClickableLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -18,6 +20,47 @@ QSize naturalSize(const QString &resource)
     return QImageReader(resource).size();
 }
 } // namespace
+
+namespace {
+class AccessibleClickable : public QAccessibleWidget
+{
+public:
+    explicit AccessibleClickable(ClickableLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty())
+            text = static_cast<ClickableLabel *>(widget())->text();
+        return text;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<ClickableLabel *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *clickableFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ClickableLabel") && object && object->isWidgetType())
+        return new AccessibleClickable(static_cast<ClickableLabel *>(object));
+    return nullptr;
+}
+} // namespace
+
+void InstallClickableAccessibility()
+{
+    static bool installed = false;
+    if (!installed) {
+        QAccessible::installFactory(clickableFactory);
+        installed = true;
+    }
+}
 
 ClickableLabel::ClickableLabel(QWidget *parent)
     : QLabel(parent)

@@ -32,6 +32,11 @@ private:
     QString m_image;
 };
 
+// Clickable pictures and links are buttons for screen readers and UI
+// automation: role button, the "press" action clicks them. Installed once at
+// start-up.
+void InstallClickableAccessibility();
+
 // The text links of the help, information and credits windows: dark blue,
 // orange while the mouse button is held on the link or on its picture; a
 // click on either sets the link dark blue and runs open.

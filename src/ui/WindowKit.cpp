@@ -1,8 +1,11 @@
 #include "ui/WindowKit.h"
 
 #include "storage/TextRules.h"
+#include "ui/ClickableLabel.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -194,7 +197,33 @@ private:
     QSet<QString> m_background;
 };
 
+class ButtonKeys : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button || !isEnter(key) || !button->hasFocus() || !button->isEnabled() || key->isAutoRepeat())
+            return false;
+        button->click();
+        return true;
+    }
+};
+
 } // namespace
+
+void InstallButtonKeys()
+{
+    static ButtonKeys *keys = nullptr;
+    if (!keys) {
+        keys = new ButtonKeys(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(keys);
+    }
+}
 
 void ApplyDateSettings()
 {
@@ -268,8 +297,14 @@ void AttachStatusHints(QWidget *window, QLabel *status, const NamePairs &hints, 
 {
     QHash<QString, QString> hintOf;
     for (const auto &[name, hint] : hints) {
-        Q_ASSERT_X(window->findChild<QWidget *>(name), "AttachStatusHints", qPrintable(name));
+        QWidget *control = window->findChild<QWidget *>(name);
+        Q_ASSERT_X(control, "AttachStatusHints", qPrintable(name));
         hintOf.insert(name, hint);
+        // A picture that acts as a button says what it does.
+        if (control && control->accessibleName().isEmpty() && qobject_cast<ClickableLabel *>(control))
+            control->setAccessibleName(hint);
+        if (control)
+            control->setAccessibleDescription(hint);
     }
     auto *filter = new StatusHints(window, status, hintOf, QSet<QString>(background.begin(), background.end()));
     window->setMouseTracking(true);
@@ -277,6 +312,23 @@ void AttachStatusHints(QWidget *window, QLabel *status, const NamePairs &hints, 
     for (QWidget *child : window->findChildren<QWidget *>()) {
         child->setMouseTracking(true);
         child->installEventFilter(filter);
+    }
+}
+
+void AttachAccessibleNames(QWidget *window, const NamePairs &labelOfEdit, const NamePairs &pictureNames)
+{
+    for (const auto &[labelName, editName] : labelOfEdit) {
+        auto *label = window->findChild<QLabel *>(labelName);
+        QWidget *edit = window->findChild<QWidget *>(editName);
+        Q_ASSERT_X(label && edit, "AttachAccessibleNames", qPrintable(labelName + QLatin1String(" -> ") + editName));
+        if (label && edit)
+            label->setBuddy(edit);
+    }
+    for (const auto &[name, text] : pictureNames) {
+        QWidget *picture = window->findChild<QWidget *>(name);
+        Q_ASSERT_X(picture, "AttachAccessibleNames", qPrintable(name));
+        if (picture)
+            picture->setAccessibleName(text);
     }
 }
 

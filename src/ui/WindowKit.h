@@ -21,6 +21,10 @@ using NamePairs = QList<QPair<QString, QString>>;
 // The process-wide date and number settings: Italian, dd/mm/yyyy, ",".
 void ApplyDateSettings();
 
+// Enter (and Space, as the toolkit already does) on a focused button presses
+// it, in every window. Installed once at start-up.
+void InstallButtonKeys();
+
 // Enter in control `from` moves the focus to control `to` (a field or a
 // button) and types nothing.
 void AttachEnterOrder(QWidget *window, const NamePairs &order);
@@ -44,6 +48,15 @@ void AttachDatePickerField(QLineEdit *field, std::function<void()> openPicker);
 // status; over the window or a control named in background it empties it;
 // over anything else it leaves it as it is.
 void AttachStatusHints(QWidget *window, QLabel *status, const NamePairs &hints, const QStringList &background);
+
+// Accessible names, so screen readers and UI automation over the
+// accessibility bus find everything a user acts on. Buttons are named by
+// their captions and windows by their captions without help; each edit is
+// named by the text of its label, made the label's buddy (pairs label ->
+// edit); each picture that acts as a button is named by its action (pairs
+// control -> name). Pictures with a status hint and no name here are named
+// by their hint (AttachStatusHints).
+void AttachAccessibleNames(QWidget *window, const NamePairs &labelOfEdit, const NamePairs &pictureNames = {});
 
 // A fixed-size window without title-bar buttons.
 void MakeFixedWindow(QWidget *window);
