@@ -157,6 +157,56 @@ void PasswordStore::WriteValue(const QString &value)
     WriteIniKey(Path(), Section, Key, value);
 }
 
+PasswordStore::LoginCheck PasswordStore::CheckLogin(const QString &typed)
+{
+    // The stored password is in capitals.
+    const QString entered = Trim(UpperAZ(typed));
+    if (entered.isEmpty())
+        return LoginCheck::Empty; // never compared, not even with an empty store
+    const std::optional<QString> expected = ReadPassword();
+    if (!expected)
+        return LoginCheck::StoreUnreadable;
+    return *expected == entered ? LoginCheck::Correct : LoginCheck::Wrong;
+}
+
+bool PasswordStore::CipherCanHold(const QString &password)
+{
+    // The cipher keeps 8 bits per character and counts characters in one
+    // byte: a longer password, or one with a character above U+00FF, would be
+    // stored differently from what is typed at login and lock everybody out.
+    if (password.size() > 255)
+        return false;
+    for (const QChar c : password) {
+        if (c.unicode() > 0xFF)
+            return false;
+    }
+    return true;
+}
+
+PasswordStore::PasswordChange PasswordStore::ChangePassword(const QString &typedOld, const QString &typedNew,
+                                                            const QString &typedConfirm)
+{
+    const std::optional<QString> expected = ReadPassword();
+    if (!expected)
+        return PasswordChange::StoreUnreadable;
+    // An empty entry never matches, not even an empty store.
+    const QString old = Trim(UpperAZ(typedOld));
+    if (old.isEmpty() || old != *expected)
+        return PasswordChange::WrongOld;
+    // Compared as typed: a confirmation differing only in case is refused.
+    if (Trim(typedNew) != Trim(typedConfirm))
+        return PasswordChange::NotConfirmed;
+    const QString password = Trim(UpperAZ(typedNew));
+    if (!CipherCanHold(password))
+        return PasswordChange::NotStorable;
+    try {
+        WriteValue(Trim(CryptEncode(password)));
+    } catch (const StoreError &) {
+        return PasswordChange::WriteFailed;
+    }
+    return PasswordChange::Done;
+}
+
 std::optional<QString> PasswordStore::ReadPassword()
 {
     try {

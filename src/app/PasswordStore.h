@@ -24,6 +24,18 @@ void WriteValue(const QString &value);
 // The password in force: the stored value deciphered and trimmed; empty
 // optional when the store cannot be read or its value is not hexadecimal.
 std::optional<QString> ReadPassword();
+
+// The login check of what the user typed (letters a-z in either case).
+enum class LoginCheck { Empty, Correct, Wrong, StoreUnreadable };
+LoginCheck CheckLogin(const QString &typed);
+
+// A change of password from the three typed fields, in the order the user is
+// told about problems; the store is written only on Done.
+enum class PasswordChange { Done, StoreUnreadable, WrongOld, NotConfirmed, NotStorable, WriteFailed };
+PasswordChange ChangePassword(const QString &typedOld, const QString &typedNew, const QString &typedConfirm);
+// True when the cipher keeps the password as typed (at most 255 characters,
+// none above U+00FF).
+bool CipherCanHold(const QString &password);
 } // namespace PasswordStore
 
 // One key of an INI file, read and written line by line so that comments,

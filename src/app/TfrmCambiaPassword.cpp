@@ -1,7 +1,6 @@
 #include "app/TfrmCambiaPassword.h"
 #include "ui_TfrmCambiaPassword.h"
 
-#include "app/Crypt.h"
 #include "ui/Dialogs.h"
 #include "app/PasswordStore.h"
 #include "ui/Navigator.h"
@@ -23,20 +22,6 @@ const QString ChangeError = QStringLiteral(
     "Attenzione: si è verificato un errore durante la procedura di modifica della password. "
     "Si consiglia di reinstallare il software.");
 const QString Changed = QStringLiteral("Modifica della password completata con successo.");
-
-// The cipher keeps 8 bits per character and counts characters in one byte:
-// a longer password, or one with a character above U+00FF, would be stored
-// differently from what is typed at login and lock everybody out.
-bool CipherCanHold(const QString &password)
-{
-    if (password.size() > 255)
-        return false;
-    for (const QChar c : password) {
-        if (c.unicode() > 0xFF)
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
@@ -107,35 +92,26 @@ void TfrmCambiaPassword::RefuseNewPassword(const QString &text)
 
 void TfrmCambiaPassword::cmdOKClick()
 {
-    const std::optional<QString> expected = PasswordStore::ReadPassword();
-    if (!expected) {
+    using PasswordStore::PasswordChange;
+    switch (PasswordStore::ChangePassword(ui->txtPasswordOld->text(), ui->txtPasswordNew->text(),
+                                          ui->txtConferma->text())) {
+    case PasswordChange::StoreUnreadable:
+    case PasswordChange::WriteFailed:
         Dialogs::Message(this, MessageKind::Plain, ChangeError);
         return;
-    }
-
-    // An empty entry never matches, not even an empty store.
-    const QString old = Trim(UpperAZ(ui->txtPasswordOld->text()));
-    if (old.isEmpty() || old != *expected) {
+    case PasswordChange::WrongOld:
         Dialogs::Message(this, MessageKind::Plain, WrongOldPassword);
         ui->txtPasswordOld->clear();
         ui->txtPasswordOld->setFocus(Qt::OtherFocusReason);
         return;
-    }
-    // Compared as typed: a confirmation differing only in case is refused.
-    if (Trim(ui->txtPasswordNew->text()) != Trim(ui->txtConferma->text())) {
+    case PasswordChange::NotConfirmed:
         RefuseNewPassword(NotConfirmed);
         return;
-    }
-    const QString password = Trim(UpperAZ(ui->txtPasswordNew->text()));
-    if (!CipherCanHold(password)) {
+    case PasswordChange::NotStorable:
         RefuseNewPassword(NotStorable);
         return;
-    }
-    try {
-        PasswordStore::WriteValue(Trim(CryptEncode(password)));
-    } catch (const StoreError &) {
-        Dialogs::Message(this, MessageKind::Plain, ChangeError);
-        return;
+    case PasswordChange::Done:
+        break;
     }
     Dialogs::Message(this, MessageKind::Plain, Changed);
     close();

@@ -83,22 +83,19 @@ bool TfrmPassword::txtPasswordKeyDown(int key)
 
 void TfrmPassword::cmdOKClick()
 {
-    // Letters a-z may be typed in either case: the stored password is in capitals.
-    const QString entered = Trim(UpperAZ(ui->txtPassword->text()));
-    if (entered.isEmpty())
-        return; // an empty entry is never compared, not even with an empty store
-
-    const std::optional<QString> expected = PasswordStore::ReadPassword();
-
-    if (!expected) {
+    switch (PasswordStore::CheckLogin(ui->txtPassword->text())) {
+    case PasswordStore::LoginCheck::Empty:
+        return;
+    case PasswordStore::LoginCheck::StoreUnreadable:
         Dialogs::Message(this, MessageKind::Plain, ReadingError);
         return;
-    }
-    if (*expected != entered) {
+    case PasswordStore::LoginCheck::Wrong:
         Dialogs::Message(this, MessageKind::Plain, WrongPassword);
         ui->txtPassword->clear();
         ui->txtPassword->setFocus(Qt::OtherFocusReason);
         return;
+    case PasswordStore::LoginCheck::Correct:
+        break;
     }
     ui->txtPassword->clear();
     Navigator::GoTo(this, ScreenId::StartMenu);

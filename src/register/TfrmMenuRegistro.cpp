@@ -66,9 +66,10 @@ void TfrmMenuRegistro::FormShow()
 
 void TfrmMenuRegistro::btnApriFattureClick()
 {
-    // Only the length is checked: the key filter lets nothing but digits in.
+    // The field takes nothing but digits by any route; a year of other than
+    // four digits never names an archive.
     const QString year = ui->txtAnnoFatture->text();
-    if (year.size() != 4) {
+    if (!IsYearText(year)) {
         Dialogs::Message(this, MessageKind::Warning, FourDigits);
         ui->txtAnnoFatture->setFocus(Qt::OtherFocusReason);
         return;

@@ -5,5 +5,8 @@
 
 QString YearArchive::PathFor(const QString &year)
 {
-    return ProgramFolder() + Trim(year) + QLatin1String(Extension);
+    const QString digits = Trim(year);
+    if (!IsYearText(digits))
+        return {};
+    return ProgramFolder() + digits + QLatin1String(Extension);
 }

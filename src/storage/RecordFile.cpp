@@ -17,6 +17,8 @@ RecordFile::RecordFile(const QString &path, int recordSize)
     : m_file(path)
     , m_recordSize(recordSize)
 {
+    if (path.isEmpty())
+        throw IoError(QStringLiteral("no archive named"));
     // ReadWrite creates a missing file and never truncates an existing one.
     if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         fail(QStringLiteral("cannot open"));

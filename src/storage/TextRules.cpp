@@ -23,6 +23,41 @@ QString UpperAZ(const QString &text)
     return out;
 }
 
+bool IsDigitsOnly(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+bool IsYearText(const QString &text)
+{
+    return text.size() == 4 && IsDigitsOnly(text);
+}
+
+QString PlatformLineBreaks(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\n') && c != QLatin1Char('\r')) {
+            out += c;
+            continue;
+        }
+        out += QLatin1Char('\n');
+        // The other character of a pair belongs to the same break.
+        if (i + 1 < text.size()) {
+            const QChar d = text.at(i + 1);
+            if ((d == QLatin1Char('\n') || d == QLatin1Char('\r')) && d != c)
+                ++i;
+        }
+    }
+    return out;
+}
+
 bool IsValidDate(const QString &text)
 {
     // Exactly the form the program writes: two-digit day, two-digit month,

@@ -9,6 +9,16 @@
 QString Trim(const QString &text);
 // Turns the letters a-z into A-Z; every other character stays as it is.
 QString UpperAZ(const QString &text);
+// True when every character is one of the digits 0-9 (an empty text too).
+bool IsDigitsOnly(const QString &text);
+// True for a calendar year written with four digits 0-9.
+bool IsYearText(const QString &text);
+
+// The system's line-break pairs, written for another platform ("\n\r" and
+// "\r\n"), as single line feeds: one pair is one line break, two pairs one
+// blank line. A lone "\n" or "\r" is one line break too.
+QString PlatformLineBreaks(const QString &text);
+
 // True when the text is dd/mm/yyyy and names an existing calendar date.
 bool IsValidDate(const QString &text);
 

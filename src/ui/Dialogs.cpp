@@ -1,6 +1,7 @@
 #include "ui/Dialogs.h"
 
 #include "storage/RecordFile.h"
+#include "storage/TextRules.h"
 
 #include <QDialog>
 #include <QInputDialog>
@@ -68,7 +69,7 @@ QMessageBox::StandardButton Dialogs::Message(QWidget *parent, MessageKind kind, 
             return g_script->answers.takeFirst();
         return kind == MessageKind::Question ? QMessageBox::Yes : QMessageBox::Ok;
     }
-    QMessageBox box(look.icon, QString::fromLatin1(look.caption), text, look.buttons, parent);
+    QMessageBox box(look.icon, QString::fromLatin1(look.caption), PlatformLineBreaks(text), look.buttons, parent);
     box.setDefaultButton(kind == MessageKind::Question ? QMessageBox::Yes : QMessageBox::Ok);
     return QMessageBox::StandardButton(box.exec());
 }

@@ -17,6 +17,8 @@ TfrmCalendario::TfrmCalendario(QWidget *parent)
     ui->calAppuntamenti->setSelectedDate(CurrentDateTime().date());
     connect(ui->btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
     connect(ui->btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter on the calendar, or a double-click of a day, imports that day.
+    connect(ui->calAppuntamenti, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);
     MakeFixedWindow(this);
 }
 

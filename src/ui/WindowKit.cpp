@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QTextEdit>
+#include <QValidator>
 
 namespace {
 
@@ -124,6 +125,19 @@ public:
 
 private:
     QWidget *m_enterTarget;
+};
+
+// Whatever the route into the field (typing, paste, drop, context menu,
+// input method), a text holding anything but the digits 0-9 is refused and
+// the field keeps what it had.
+class DigitsValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return IsDigitsOnly(input) ? Acceptable : Invalid;
+    }
 };
 
 class DatePickerKeys : public QObject
@@ -270,6 +284,7 @@ void AttachHighlights(QWidget *window, const QStringList &roles)
 void AttachDigitsOnly(QLineEdit *field, QWidget *enterTarget)
 {
     field->installEventFilter(new DigitsOnly(field, enterTarget));
+    field->setValidator(new DigitsValidator(field));
 }
 
 void AttachPlateUpperCase(QLineEdit *field)

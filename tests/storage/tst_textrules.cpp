@@ -8,6 +8,34 @@ class TestTextRules : public QObject
 {
     Q_OBJECT
 private slots:
+    void lineBreakPairsBecomeOneLineBreakEach_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("LF CR") << "a\n\rb" << "a\nb";
+        QTest::newRow("CR LF") << "a\r\nb" << "a\nb";
+        QTest::newRow("two LF CR: one blank line") << "a\n\r\n\rb" << "a\n\nb";
+        QTest::newRow("two CR LF: one blank line") << "a\r\n\r\nb" << "a\n\nb";
+        QTest::newRow("lone LF") << "a\nb" << "a\nb";
+        QTest::newRow("at the end") << "a\n\r" << "a\n";
+    }
+    void lineBreakPairsBecomeOneLineBreakEach()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(PlatformLineBreaks(text), shown);
+    }
+
+    void yearTextIsFourDigits()
+    {
+        QVERIFY(IsYearText("2026"));
+        for (const char *bad : {"", "202", "20261", "20a6", "../x", " 2026"})
+            QVERIFY2(!IsYearText(QString::fromLatin1(bad)), bad);
+        QVERIFY(!IsYearText(QString::fromUtf8("２０２６")));
+        QVERIFY(YearArchive::PathFor("../x").isEmpty());
+        QVERIFY(YearArchive::PathFor(" 2026 ").endsWith("/2026.vis"));
+    }
+
     void trimRemovesBlanksAndControlsAtBothEndsOnly()
     {
         QCOMPARE(Trim(QStringLiteral(" \t\r\n a b\x01\x1f ")), QStringLiteral("a b"));

@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +112,38 @@ private slots:
         QCOMPARE(field("txtDataEnt")->text(), entry);
         QCOMPARE(field("txtDataUsc")->text(), exit);
         QCOMPARE(program->script.messages.size(), 0);
+    }
+
+    // Opened from the exit date as the operator does: a key on the field.
+    void enterOrDoubleClickOnADayImportsIt_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("Enter") << false;
+        QTest::newRow("double-click") << true;
+    }
+    void enterOrDoubleClickOnADayImportsIt()
+    {
+        QFETCH(bool, doubleClick);
+        bool closed = false;
+        program->script.onModal = [&](QDialog *dialog) {
+            dialog->show();
+            auto *calendar = dialog->findChild<QCalendarWidget *>("calAppuntamenti");
+            calendar->setSelectedDate(QDate(2021, 2, 14));
+            auto *view = calendar->findChild<QAbstractItemView *>();
+            if (doubleClick) {
+                const QModelIndex day = view->currentIndex();
+                const QPoint at = view->visualRect(day).center();
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+            } else {
+                view->setFocus();
+                QTest::keyClick(view, Qt::Key_Return);
+            }
+            closed = !dialog->isVisible() && dialog->result() == QDialog::Accepted;
+        };
+        field("txtDataUsc")->setFocus();
+        QTest::keyClick(field("txtDataUsc"), Qt::Key_A);
+        QVERIFY(closed);
+        QCOMPARE(field("txtDataUsc")->text(), QStringLiteral("14/02/2021"));
     }
 };
 

@@ -1,5 +1,10 @@
 #include "ui/Dialogs.h"
+#include "ui/ClickableLabel.h"
 #include "ui/WindowKit.h"
+
+#include <QAccessible>
+#include <QClipboard>
+#include <QInputMethodEvent>
 
 #include <QApplication>
 #include <QFrame>
@@ -109,6 +114,82 @@ private slots:
         QCOMPARE(f.txtAnno->text(), QStringLiteral("20"));
         QTest::keyClick(f.txtAnno, Qt::Key_Return);
         QCOMPARE(focused(), f.btnApri);
+    }
+
+    // Paste (keys or context menu), drop and the input method all insert
+    // through the field's validator: non-digits never get in.
+    void digitsOnlyFieldRefusesOtherTextByAnyRoute_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("path") << "../x" << "20";
+        QTest::newRow("letter inside") << "20a6" << "20";
+        QTest::newRow("full-width digits") << QString::fromUtf8("２０２６") << "20";
+        QTest::newRow("digits") << "26" << "2026";
+    }
+    void digitsOnlyFieldRefusesOtherTextByAnyRoute()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, after);
+        Fixture f;
+        for (int route = 0; route < 3; ++route) {
+            f.txtAnno->setText("20");
+            f.txtAnno->end(false);
+            if (route == 0) {
+                QApplication::clipboard()->setText(text);
+                f.txtAnno->paste();
+            } else if (route == 1) {
+                f.txtAnno->insert(text);
+            } else {
+                QInputMethodEvent commit;
+                commit.setCommitString(text);
+                QApplication::sendEvent(f.txtAnno, &commit);
+            }
+            QCOMPARE(f.txtAnno->text(), after);
+        }
+    }
+
+    void enterOrSpaceOnAFocusedButtonPressesIt()
+    {
+        InstallButtonKeys();
+        Fixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        int pressed = 0;
+        QObject::connect(f.btnApri, &QPushButton::clicked, [&] { ++pressed; });
+        f.btnApri->setFocus();
+        QTest::keyClick(f.btnApri, Qt::Key_Return);
+        QTest::keyClick(f.btnApri, Qt::Key_Enter);
+        QTest::keyClick(f.btnApri, Qt::Key_Space);
+        QCOMPARE(pressed, 3);
+        f.btnApri->setEnabled(false);
+        QTest::keyClick(f.btnApri, Qt::Key_Return);
+        QCOMPARE(pressed, 3);
+    }
+
+    void editsArePicturesAndWindowsHaveAccessibleNames()
+    {
+        Fixture f;
+        f.window.setWindowTitle(" Finestra");
+        f.lblPlain->setText("Anno:");
+        auto *picture = new ClickableLabel(&f.window);
+        picture->setObjectName("imgApri");
+        auto *hinted = new ClickableLabel(&f.window);
+        hinted->setObjectName("imgHint");
+        InstallClickableAccessibility();
+        AttachAccessibleNames(&f.window, {{"lblPlain", "txtAnno"}}, {{"imgApri", "Apri l'archivio"}});
+        AttachStatusHints(&f.window, f.panInfo, {{"imgHint", "Suggerimento."}}, {});
+        auto name = [](QObject *o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
+        QCOMPARE(name(f.txtAnno), QStringLiteral("Anno:"));
+        QCOMPARE(name(f.btnApri), f.btnApri->text());
+        QCOMPARE(name(picture), QStringLiteral("Apri l'archivio"));
+        QCOMPARE(name(hinted), QStringLiteral("Suggerimento."));
+        QCOMPARE(name(&f.window), QStringLiteral(" Finestra"));
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(button->role(), QAccessible::Button);
+        int clicks = 0;
+        QObject::connect(picture, &ClickableLabel::clicked, [&] { ++clicks; });
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks, 1);
     }
 
     void plateIsUpperCasedAndTrimmedWhileTyping()
