@@ -17,6 +17,18 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     , ui(new Ui::TfrmAvvio)
 {
     ui->setupUi(this);
+    const QString registerName = QStringLiteral("Ingressi e Uscite Veicoli");
+    const QString fleetName = QStringLiteral("Parco Automezzi");
+    AttachAccessibleNames(this, {},
+                          {{"imgRegistro", registerName},
+                           {"btnRegistro", registerName},
+                           {"imgAutoparco", fleetName},
+                           {"btnAutoparco", fleetName},
+                           {"imgGuida", "Guida"},
+                           {"imgInfo", "Informazioni"},
+                           {"imgCopyright", "Riconoscimenti"},
+                           {"imgSito", "Sito web"},
+                           {"imgEsci", "Esci"}});
 
     connect(ui->imgRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);
     connect(ui->btnRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);

@@ -40,6 +40,8 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget *parent)
     connect(ui->cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
     connect(ui->cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
 
+    AttachAccessibleNames(
+        this, {{"lblRigo05", "txtPasswordOld"}, {"lblRigo06", "txtPasswordNew"}, {"lblRigo07", "txtConferma"}});
     MakeFixedWindow(this);
     CenterWindow(this);
 }

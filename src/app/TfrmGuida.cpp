@@ -16,6 +16,7 @@ TfrmGuida::TfrmGuida(QWidget *parent)
     ui->txtGuida->document()->setDocumentMargin(8);
     ui->btnChiudi->setDefault(true);
     ui->btnChiudi->setFocus();
+    AttachAccessibleNames(this, {}, {{"imgPDF", ui->lnkWeb->text()}});
     MakeFixedWindow(this);
     CenterWindow(this);
 }

@@ -15,6 +15,7 @@ TfrmInfo::TfrmInfo(QWidget *parent)
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
     ui->btnChiudi->setDefault(true);
     ui->btnChiudi->setFocus();
+    AttachAccessibleNames(this, {}, {{"imgEmail", ui->lnkWeb->text()}});
     MakeFixedWindow(this);
     CenterWindow(this);
 }

@@ -30,6 +30,7 @@ TfrmPassword::TfrmPassword(QWidget *parent)
     connect(ui->cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
     connect(ui->btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
 
+    AttachAccessibleNames(this, {{"lblRigo05", "txtPassword"}});
     MakeFixedWindow(this);
     CenterWindow(this);
 }

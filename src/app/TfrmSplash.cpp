@@ -15,6 +15,7 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
     ui->btnChiudi->setDefault(true);
     ui->btnChiudi->setFocus();
+    AttachAccessibleNames(this, {}, {{"imgWeb", ui->lnkWeb->text()}});
     MakeFixedWindow(this);
     // The credits open over the window that asked for them.
     CenterWindow(this, parent);

@@ -26,6 +26,7 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
     : ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMenuRegistro>())
 {
     ui->setupUi(this);
+    AttachAccessibleNames(this, {{"titAnnoFatture", "txtAnnoFatture"}}, {{"imgGuida", "Guida"}, {"imgEsci", "Esci"}});
     ui->txtAnnoFatture->setMaxLength(4);
     AttachDigitsOnly(ui->txtAnnoFatture, ui->btnApriFatture);
 

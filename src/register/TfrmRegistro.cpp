@@ -58,6 +58,10 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     const QString timeHint = QStringLiteral("Inserisci ora corrente.");
     const QString pickerHint = QStringLiteral(
         "Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
+    NamePairs labels;
+    for (const auto &field : VisitFields)
+        labels.append({QLatin1String("lbl") + QLatin1String(field.name), QLatin1String("txt") + QLatin1String(field.name)});
+    AttachAccessibleNames(this, labels);
     AttachStatusHints(
         this, ui->panInfo,
         {{"btnNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},

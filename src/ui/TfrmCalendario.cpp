@@ -19,6 +19,7 @@ TfrmCalendario::TfrmCalendario(QWidget *parent)
     connect(ui->btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     // Enter on the calendar, or a double-click of a day, imports that day.
     connect(ui->calAppuntamenti, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);
+    AttachAccessibleNames(this, {{"lblCampo001", "calAppuntamenti"}});
     MakeFixedWindow(this);
 }
 

@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QTest>
 
+#include <QAccessible>
 #include <memory>
 
 class TestStartMenu : public QObject
@@ -44,6 +45,44 @@ private slots:
         delete m_fakeFleet;
         m_fakeFleet = nullptr;
         program.reset();
+    }
+
+    // Screen readers and UI automation find each control by the name a user
+    // would read: pictures by their action, edits by their label, buttons and
+    // windows by their captions.
+    void everythingAUserActsOnHasAnAccessibleName_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        const int start = int(ScreenId::StartMenu);
+        QTest::newRow("register picture") << start << "imgRegistro" << "Ingressi e Uscite Veicoli";
+        QTest::newRow("register button picture") << start << "btnRegistro" << "Ingressi e Uscite Veicoli";
+        QTest::newRow("fleet picture") << start << "imgAutoparco" << "Parco Automezzi";
+        QTest::newRow("help") << start << "imgGuida" << "Guida";
+        QTest::newRow("information") << start << "imgInfo" << "Informazioni";
+        QTest::newRow("credits") << start << "imgCopyright" << "Riconoscimenti";
+        QTest::newRow("web site") << start << "imgSito" << "Sito web";
+        QTest::newRow("exit") << start << "imgEsci" << "Esci";
+        QTest::newRow("login field") << int(ScreenId::Login) << "txtPassword"
+                                     << "Immetti la password e premi OK.";
+        QTest::newRow("year field") << int(ScreenId::YearMenu) << "txtAnnoFatture" << "Anno:";
+        QTest::newRow("plate") << int(ScreenId::Register) << "txtTarga" << "Targa:";
+        QTest::newRow("save") << int(ScreenId::Register) << "btnSalva" << "Salva";
+        QTest::newRow("arrow") << int(ScreenId::Register) << "cmdUltimo" << "Visualizza l'ultima scheda in archivio.";
+        QTest::newRow("window") << int(ScreenId::YearMenu) << "" << " Varcanto - Ingressi e Uscite Veicoli";
+    }
+    void everythingAUserActsOnHasAnAccessibleName()
+    {
+        QFETCH(int, screen);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QWidget *window = Navigator::Screen(ScreenId(screen));
+        QObject *target = control.isEmpty() ? window : window->findChild<QWidget *>(control);
+        QVERIFY(target);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(target);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
     }
 
     void registerPicturesOpenTheYearMenu_data()
