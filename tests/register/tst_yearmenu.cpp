@@ -11,6 +11,8 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,6 +154,30 @@ private slots:
         QTest::keyClicks(year(), "87");
         QCOMPARE(year()->text(), QStringLiteral("1987"));
         QVERIFY(program->script.messages.isEmpty());
+    }
+
+    // A pasted text that is not all digits never gets in, so "Apri" never
+    // names a file outside the program folder.
+    void pastedTextKeepsTheYearDigitsOnly_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("path") << "../x";
+        QTest::newRow("letter") << "20a6";
+        QTest::newRow("full-width digits") << QString::fromUtf8("２０２６");
+    }
+    void pastedTextKeepsTheYearDigitsOnly()
+    {
+        QFETCH(QString, pasted);
+        year()->clear();
+        QApplication::clipboard()->setText(pasted);
+        year()->paste();
+        QCOMPARE(year()->text(), QString());
+        apri();
+        QCOMPARE(program->script.lastMessage(), FourDigits);
+        QDir folder(program->dir.folder());
+        folder.cdUp();
+        QVERIFY(!folder.exists("x.vis"));
+        QCOMPARE(QDir(program->dir.folder()).entryList(QDir::Files), QStringList());
     }
 
     // "Apri" points the register card editor at the year's archive and hands
