@@ -45,15 +45,6 @@ QString first()
     return QString::fromLatin1(FirstAccessPassword);
 }
 
-template <class T = QLineEdit>
-T *control(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
 // Types text as keys: ASCII through keyClicks, anything else one character at a time.
 void type(QLineEdit *field, const QString &text)
 {
@@ -84,7 +75,7 @@ class TestLogin : public QObject
 
     TfrmPassword *login() { return qobject_cast<TfrmPassword *>(Navigator::Screen(ScreenId::Login)); }
     TfrmCambiaPassword *change() { return qobject_cast<TfrmCambiaPassword *>(Navigator::Screen(ScreenId::ChangePassword)); }
-    QLineEdit *txtPassword() { return control(login(), "txtPassword"); }
+    QLineEdit *txtPassword() { return control<QLineEdit>(login(), "txtPassword"); }
 
     void activate(QWidget *window)
     {
@@ -115,9 +106,9 @@ class TestLogin : public QObject
 
     void fillChange(const QString &old, const QString &fresh, const QString &confirm)
     {
-        type(control(change(), "txtPasswordOld"), old);
-        type(control(change(), "txtPasswordNew"), fresh);
-        type(control(change(), "txtConferma"), confirm);
+        type(control<QLineEdit>(change(), "txtPasswordOld"), old);
+        type(control<QLineEdit>(change(), "txtPasswordNew"), fresh);
+        type(control<QLineEdit>(change(), "txtConferma"), confirm);
     }
 
 private slots:
@@ -334,9 +325,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         // The old password is emptied alone; a refused new password takes its confirmation along.
         const bool oldRefused = focus == QLatin1String("txtPasswordOld");
-        QCOMPARE(control(change(), "txtPasswordOld")->text(), oldRefused ? QString() : old);
-        QCOMPARE(control(change(), "txtPasswordNew")->text(), oldRefused ? fresh : QString());
-        QCOMPARE(control(change(), "txtConferma")->text(), oldRefused ? confirm : QString());
+        QCOMPARE(control<QLineEdit>(change(), "txtPasswordOld")->text(), oldRefused ? QString() : old);
+        QCOMPARE(control<QLineEdit>(change(), "txtPasswordNew")->text(), oldRefused ? fresh : QString());
+        QCOMPARE(control<QLineEdit>(change(), "txtConferma")->text(), oldRefused ? confirm : QString());
         QVERIFY(!control<QPushButton>(change(), "cmdOK")->isEnabled());
     }
 
@@ -380,9 +371,9 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), ring[i + 1]);
         }
         QVERIFY(!ok->isEnabled()); // the confirmation holds only a blank
-        QTest::keyClicks(control(change(), "txtConferma"), "abc");
+        QTest::keyClicks(control<QLineEdit>(change(), "txtConferma"), "abc");
         QVERIFY(ok->isEnabled());
-        QTest::keyClick(control(change(), "txtConferma"), Qt::Key_Enter);
+        QTest::keyClick(control<QLineEdit>(change(), "txtConferma"), Qt::Key_Enter);
         QCOMPARE(QApplication::focusWidget()->objectName(), ring[0]);
         QVERIFY(program->script.messages.isEmpty());
         QCOMPARE(storedPassword(), first());
@@ -407,8 +398,8 @@ private slots:
         // A system close request behaves like "Chiudi", and every opening starts empty.
         openChange();
         for (const char *name : {"txtPasswordOld", "txtPasswordNew", "txtConferma"})
-            QCOMPARE(control(change(), name)->text(), QString());
-        type(control(change(), "txtPasswordOld"), "x");
+            QCOMPARE(control<QLineEdit>(change(), name)->text(), QString());
+        type(control<QLineEdit>(change(), "txtPasswordOld"), "x");
         change()->close();
         QVERIFY(login()->isVisible());
         QVERIFY(!change()->isVisible());

@@ -23,15 +23,6 @@
 namespace {
 const QString FourDigits = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 
-template <class T = QWidget>
-T *control(QWidget *window, const char *name)
-{
-    T *found = window->findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("control %s not found", name);
-    return found;
-}
-
 QDateTime at(int year)
 {
     return QDateTime(QDate(year, 3, 5), QTime(10, 15));

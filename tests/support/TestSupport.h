@@ -3,6 +3,19 @@
 #include "TestFolder.h"
 #include "ui/Dialogs.h"
 
+#include <QWidget>
+
+// The control of that objectName inside the window; the test stops when
+// there is none (a renamed control must not pass unnoticed).
+template <class T = QWidget>
+T *control(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("control %s not found", name);
+    return found;
+}
+
 // The program's screens for one test: a fresh program folder, scripted
 // dialogs (so no modal window ever waits for a user), and the screens
 // created in their order; all destroyed again at the end.
