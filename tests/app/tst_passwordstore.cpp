@@ -9,6 +9,50 @@ class TestPasswordStore : public QObject
 {
     Q_OBJECT
 private slots:
+    // The rules of a change, in the order the user is told about them; the
+    // store changes only when every rule is met.
+    void changeOfPassword_data()
+    {
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<QString>("fresh");
+        QTest::addColumn<QString>("confirm");
+        QTest::addColumn<int>("result");
+        using C = PasswordStore::PasswordChange;
+        QTest::newRow("done, old in small letters") << "segreto" << "Nuova1" << "Nuova1" << int(C::Done);
+        QTest::newRow("wrong old") << "ALTRO" << "NUOVA1" << "NUOVA1" << int(C::WrongOld);
+        QTest::newRow("empty old") << " " << "NUOVA1" << "NUOVA1" << int(C::WrongOld);
+        QTest::newRow("confirmation differs in case") << "SEGRETO" << "nuova1" << "NUOVA1" << int(C::NotConfirmed);
+        QTest::newRow("euro sign") << "SEGRETO" << QString::fromUtf8("€uro") << QString::fromUtf8("€uro")
+                                   << int(C::NotStorable);
+        QTest::newRow("256 characters") << "SEGRETO" << QString(256, 'A') << QString(256, 'A') << int(C::NotStorable);
+    }
+    void changeOfPassword()
+    {
+        QFETCH(QString, old);
+        QFETCH(QString, fresh);
+        QFETCH(QString, confirm);
+        QFETCH(int, result);
+        TempProgramFolder dir;
+        PasswordStore::WriteValue(CryptEncode(QStringLiteral("SEGRETO")));
+        const QByteArray before = dir.bytes("unins000.dll");
+        QCOMPARE(int(PasswordStore::ChangePassword(old, fresh, confirm)), result);
+        if (result == int(PasswordStore::PasswordChange::Done)) {
+            QCOMPARE(PasswordStore::ReadPassword(), std::optional<QString>(QStringLiteral("NUOVA1")));
+            QCOMPARE(PasswordStore::CheckLogin(QStringLiteral(" nuova1 ")), PasswordStore::LoginCheck::Correct);
+        } else {
+            QCOMPARE(dir.bytes("unins000.dll"), before);
+        }
+    }
+
+    void changeWithAnUnreadableStore()
+    {
+        TempProgramFolder dir;
+        dir.write("unins000.dll", "[Accesso]\r\nValore=ZZ\r\n");
+        QCOMPARE(PasswordStore::ChangePassword("A", "B", "B"), PasswordStore::PasswordChange::StoreUnreadable);
+        QCOMPARE(PasswordStore::CheckLogin("A"), PasswordStore::LoginCheck::StoreUnreadable);
+        QCOMPARE(PasswordStore::CheckLogin("  "), PasswordStore::LoginCheck::Empty);
+    }
+
     void missingFileSectionOrKeyReadsEmpty()
     {
         TempProgramFolder dir;
