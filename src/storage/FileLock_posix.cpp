@@ -1,14 +1,12 @@
 #include "storage/FileLock.h"
 
-#include "storage/RecordFile.h"
-
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 
 namespace {
-int lockWhole(int fd, short type, bool wait)
+int setLock(int fd, short type)
 {
     struct flock lock {};
     lock.l_type = type;
@@ -17,20 +15,23 @@ int lockWhole(int fd, short type, bool wait)
     lock.l_len = 0; // the whole file, however long it grows
     int rc;
     do {
-        rc = fcntl(fd, wait ? F_SETLKW : F_SETLK, &lock);
+        rc = fcntl(fd, F_SETLK, &lock);
     } while (rc == -1 && errno == EINTR);
     return rc;
 }
 } // namespace
 
-FileLock::FileLock(QFile &file)
-    : m_file(file)
+FileLock::Attempt FileLock::tryLock(QFile &file, QString &reason)
 {
-    if (lockWhole(file.handle(), F_WRLCK, true) == -1)
-        throw IoError(QStringLiteral("cannot lock %1: %2").arg(file.fileName(), QString::fromLocal8Bit(std::strerror(errno))));
+    if (setLock(file.handle(), F_WRLCK) == 0)
+        return Attempt::Locked;
+    if (errno == EACCES || errno == EAGAIN)
+        return Attempt::Busy;
+    reason = QString::fromLocal8Bit(std::strerror(errno));
+    return Attempt::Failed;
 }
 
-FileLock::~FileLock()
+void FileLock::unlock(QFile &file)
 {
-    lockWhole(m_file.handle(), F_UNLCK, false);
+    setLock(file.handle(), F_UNLCK);
 }

@@ -1,7 +1,5 @@
 #include "storage/FileLock.h"
 
-#include "storage/RecordFile.h"
-
 #include <QFile>
 #include <io.h>
 #include <windows.h>
@@ -13,16 +11,20 @@ HANDLE osHandle(QFile &file)
 }
 } // namespace
 
-FileLock::FileLock(QFile &file)
-    : m_file(file)
+FileLock::Attempt FileLock::tryLock(QFile &file, QString &reason)
 {
     OVERLAPPED at {};
-    if (!LockFileEx(osHandle(file), LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &at))
-        throw IoError(QStringLiteral("cannot lock %1").arg(file.fileName()));
+    if (LockFileEx(osHandle(file), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD, MAXDWORD, &at))
+        return Attempt::Locked;
+    const DWORD error = GetLastError();
+    if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING)
+        return Attempt::Busy;
+    reason = QStringLiteral("Windows error %1").arg(error);
+    return Attempt::Failed;
 }
 
-FileLock::~FileLock()
+void FileLock::unlock(QFile &file)
 {
     OVERLAPPED at {};
-    UnlockFileEx(osHandle(m_file), 0, MAXDWORD, MAXDWORD, &at);
+    UnlockFileEx(osHandle(file), 0, MAXDWORD, MAXDWORD, &at);
 }

@@ -477,6 +477,40 @@ private slots:
             QCOMPARE(archive(), Card(1));
     }
 
+    void archiveBusyLeavesTheCardOnScreen_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("new card") << false;
+        QTest::newRow("stored card") << true;
+    }
+
+    void archiveBusyLeavesTheCardOnScreen()
+    {
+        QFETCH(bool, stored);
+        program->dir.write("2021.vis", Card(1));
+        if (stored)
+            QVERIFY(editor->LoadCard(editor->ArchivePath(), 1));
+        fillValidCard();
+        QStringList shown;
+        for (const QString &name : FieldNames())
+            shown << field(name)->text();
+        const QString number = position();
+
+        ShortLockWait shorter(std::chrono::milliseconds(2000));
+        LockHeldElsewhere other(program->dir.path("2021.vis"));
+        QVERIFY(other.holding());
+        click("btnSalva");
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Error);
+        QCOMPARE(program->script.messages[0].text, ArchiveBusyText);
+        QCOMPARE(position(), number);
+        QStringList after;
+        for (const QString &name : FieldNames())
+            after << field(name)->text();
+        QCOMPARE(after, shown);
+        QCOMPARE(archive(), Card(1));
+    }
+
     void dateFieldsOpenThePicker_data()
     {
         QTest::addColumn<QString>("name");

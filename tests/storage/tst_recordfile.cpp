@@ -2,6 +2,7 @@
 
 #include "TestFolder.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
@@ -138,6 +139,54 @@ private slots:
             seen.insert(card.Veicolo + QLatin1Char('/') + card.Targa);
         }
         QCOMPARE(seen.size(), Workers * Cards);
+    }
+
+    // Another workstation holds the lock for a moment: the save waits for it
+    // and lands after the other's, with the next card number.
+    void lockReleasedWithinTheWaitIsWaitedFor()
+    {
+        TempProgramFolder dir;
+        dir.write("a.vis", rec('a'));
+        LockHeldElsewhere other(dir.path("a.vis"), 1000);
+        QVERIFY(other.holding());
+        QElapsedTimer waited;
+        waited.start();
+        RecordFile file(dir.path("a.vis"), R);
+        QCOMPARE(file.append(rec('b')), 2);
+        file.close();
+        QVERIFY2(waited.elapsed() >= 500, qPrintable(QString::number(waited.elapsed())));
+        QVERIFY(other.released());
+        QCOMPARE(dir.bytes("a.vis"), rec('a') + rec('b'));
+    }
+
+    // A lock never released ends the save with ArchiveBusy after the bounded
+    // wait (the real one for appends), and nothing reaches the file.
+    void lockNeverReleasedEndsTheSaveWithArchiveBusy()
+    {
+        TempProgramFolder dir;
+        const QByteArray before = rec('a') + rec('b') + QByteArray(5, 'x');
+        dir.write("a.vis", before);
+        LockHeldElsewhere other(dir.path("a.vis"));
+        QVERIFY(other.holding());
+        QElapsedTimer waited;
+        waited.start();
+        {
+            RecordFile file(dir.path("a.vis"), R);
+            QVERIFY_THROWS_EXCEPTION(ArchiveBusy, file.append(rec('c')));
+        }
+        const qint64 ms = waited.elapsed();
+        QVERIFY2(ms >= 2000 && ms <= 30000, qPrintable(QString::number(ms)));
+        QCOMPARE(dir.bytes("a.vis"), before);
+
+        // Rewrites and plain writes wait the same way (here for a shorter wait).
+        ShortLockWait shorter(std::chrono::milliseconds(300));
+        RecordFile file(dir.path("a.vis"), R);
+        QVERIFY_THROWS_EXCEPTION(ArchiveBusy, file.rewrite(0, rec('X')));
+        file.seek(1);
+        QVERIFY_THROWS_EXCEPTION(ArchiveBusy, file.write(rec('Y')));
+        QCOMPARE(file.position(), 1);
+        file.close();
+        QCOMPARE(dir.bytes("a.vis"), before);
     }
 };
 

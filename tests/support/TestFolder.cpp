@@ -1,7 +1,9 @@
 #include "TestFolder.h"
 
 #include "storage/Environment.h"
+#include "storage/FileLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -80,3 +82,41 @@ AsOrdinaryUser::~AsOrdinaryUser()
 #endif
 }
 
+
+LockHeldElsewhere::LockHeldElsewhere(const QString &archivePath, int holdMs)
+{
+    QStringList arguments {archivePath};
+    if (holdMs >= 0)
+        arguments << QString::number(holdMs);
+    m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/lock_holder"), arguments);
+    if (!m_process.waitForStarted(10000))
+        return;
+    QByteArray said;
+    while (!said.contains("locked\n") && m_process.waitForReadyRead(10000))
+        said += m_process.readAllStandardOutput();
+    m_holding = said.contains("locked\n");
+}
+
+LockHeldElsewhere::~LockHeldElsewhere()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+}
+
+bool LockHeldElsewhere::released(int timeoutMs)
+{
+    return m_process.waitForFinished(timeoutMs) && m_process.exitStatus() == QProcess::NormalExit
+        && m_process.exitCode() == 0;
+}
+
+ShortLockWait::ShortLockWait(std::chrono::milliseconds wait)
+{
+    SetLockWait(wait);
+}
+
+ShortLockWait::~ShortLockWait()
+{
+    SetLockWait(std::chrono::milliseconds(-1));
+}

@@ -2,9 +2,11 @@
 // Shared pieces of every test: a temporary program folder, a fixed clock, and
 // a way to lose root's power over file permissions for one block.
 #include <QDateTime>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 
 // A fresh program folder for one test; restored to the default on exit.
 class TempProgramFolder
@@ -40,4 +42,32 @@ public:
 
 private:
     int m_previous = -1;
+};
+
+// Another workstation in the middle of a save: a separate process (the
+// lock_holder helper, built beside the tests) holds the exclusive lock of an
+// archive for holdMs milliseconds, or for the lifetime of this object when
+// holdMs is negative. The constructor returns once the lock is taken.
+class LockHeldElsewhere
+{
+public:
+    explicit LockHeldElsewhere(const QString &archivePath, int holdMs = -1);
+    ~LockHeldElsewhere();
+    // The helper started and took the lock.
+    bool holding() const { return m_holding; }
+    // Waits for a lock held for a limited time to be released.
+    bool released(int timeoutMs = 30000);
+
+private:
+    QProcess m_process;
+    bool m_holding = false;
+};
+
+// A shorter wait for another workstation's lock within its lifetime, so that
+// tests of a busy archive do not wait the full time a save waits.
+class ShortLockWait
+{
+public:
+    explicit ShortLockWait(std::chrono::milliseconds wait);
+    ~ShortLockWait();
 };
