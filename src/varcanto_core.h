@@ -1,6 +1,6 @@
 #pragma once
 // Everything of Varcanto that needs no window: text rules, code page, record
-// files, the two record kinds and their archives, cipher and password store.
+// files, the two record kinds and their archives, cipher and password store, identifier checks.
 #include "storage/Environment.h"
 #include "storage/TextRules.h"
 #include "storage/Cp1252.h"
@@ -14,3 +14,4 @@
 #include "fleet/FleetArchive.h"
 #include "app/Crypt.h"
 #include "app/PasswordStore.h"
+#include "checks/IdentifierChecks.h"

@@ -14,6 +14,8 @@
 #include "app/TfrmPassword.h"
 #include "register/TfrmRegistro.h"
 #include "app/TfrmSplash.h"
+#include "checks/TfrmCodFisc.h"
+#include "checks/TfrmPartitaIva.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,10 +68,14 @@ int main(int argc, char *argv[])
     shootScreen(screen(ScreenId::StartMenu), "avvio");
     shootScreen(screen(ScreenId::YearMenu), "menu_registro");
     shootScreen(screen(ScreenId::Register), "registro");
+    shootScreen(screen(ScreenId::Fleet), "flotta");
     shootDialog<TfrmGuida>(screen(ScreenId::StartMenu), "guida", [](TfrmGuida &help) { help.ShowTopic(HelpStartMenu()); });
     shootDialog<TfrmInfo>(screen(ScreenId::StartMenu), "info");
     shootDialog<TfrmSplash>(screen(ScreenId::StartMenu), "splash");
     shootDialog<TfrmCalendario>(screen(ScreenId::Register), "calendario");
+    shootDialog<TfrmCodFisc>(screen(ScreenId::Fleet), "codfisc", [](TfrmCodFisc &check) { check.SetCode("RSSMRA85T10A562S"); });
+    shootDialog<TfrmPartitaIva>(screen(ScreenId::Fleet), "partitaiva",
+                                [](TfrmPartitaIva &check) { check.SetNumber("00743110157"); });
     DestroyWindows();
     return 0;
 }

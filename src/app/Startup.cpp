@@ -4,6 +4,7 @@
 #include "app/TfrmCambiaPassword.h"
 #include "register/TfrmMenuRegistro.h"
 #include "app/TfrmPassword.h"
+#include "fleet/TfrmFlotta.h"
 #include "register/TfrmRegistro.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Navigator.h"
@@ -50,6 +51,7 @@ void CreateWindows()
     addScreen(ScreenId::Login, new TfrmPassword());
     addScreen(ScreenId::StartMenu, new TfrmAvvio());
     addScreen(ScreenId::ChangePassword, new TfrmCambiaPassword());
+    addScreen(ScreenId::Fleet, new TfrmFlotta());
     addScreen(ScreenId::YearMenu, new TfrmMenuRegistro());
     addScreen(ScreenId::Register, new TfrmRegistro());
 }

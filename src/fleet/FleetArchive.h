@@ -1,8 +1,29 @@
 #pragma once
-// The archive of the company fleet: "Flotta_Automezzi.pro" in the program folder.
+// The archive of the company fleet: "Flotta_Automezzi.pro" in the program
+// folder, one VehicleRecord per vehicle. Each function is one action: it
+// opens the archive (created when missing), does its work and closes it.
+// Failures are raised as IoError (ArchiveBusy when another workstation holds
+// the lock of a write).
+#include "fleet/VehicleRecord.h"
+
 #include <QString>
 
 namespace FleetArchive {
 inline constexpr const char *FileName = "Flotta_Automezzi.pro";
 QString Path();
-}
+
+int Count(const QString &path = Path());
+// The card of number cardNumber (1-based); IoError when there is none.
+VehicleRecord ReadCard(int cardNumber, const QString &path = Path());
+// A new card appended under the archive's lock; returns its card number.
+int AppendCard(const VehicleRecord &card, const QString &path = Path());
+// Card cardNumber replaced in place under the archive's lock.
+void RewriteCard(int cardNumber, const VehicleRecord &card, const QString &path = Path());
+// Opens (creating when missing) and closes the archive: proves it can be reached.
+void Reach(const QString &path = Path());
+} // namespace FleetArchive
+
+// "Sì" for an available vehicle, "No" for one that is not: the only two
+// values the editor stores.
+inline const QString AvailableYes = QStringLiteral("Sì");
+inline const QString AvailableNo = QStringLiteral("No");

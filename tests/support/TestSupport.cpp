@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "app/Startup.h"
+#include "fleet/TfrmFlotta.h"
 #include "register/TfrmRegistro.h"
 #include "ui/Navigator.h"
 
@@ -25,5 +26,14 @@ TfrmRegistro *ProgramWindows::showRegister(const QString &year)
     HandOver(nullptr, editor);
     if (!QTest::qWaitForWindowExposed(editor))
         qWarning("the register card editor was not exposed");
+    return editor;
+}
+
+TfrmFlotta *ProgramWindows::showFleet()
+{
+    TfrmFlotta *editor = qobject_cast<TfrmFlotta *>(Navigator::Screen(ScreenId::Fleet));
+    HandOver(Navigator::Screen(ScreenId::StartMenu), editor);
+    if (!QTest::qWaitForWindowExposed(editor))
+        qWarning("the vehicle card editor was not exposed");
     return editor;
 }

@@ -20,6 +20,7 @@ T *control(QWidget *window, const char *name)
 // dialogs (so no modal window ever waits for a user), and the screens
 // created in their order; all destroyed again at the end.
 class TfrmRegistro;
+class TfrmFlotta;
 
 struct ProgramWindows {
     TempProgramFolder dir;
@@ -30,4 +31,6 @@ struct ProgramWindows {
     // The register card editor on the archive of the year, shown as the year
     // menu shows it (a new card dated now).
     TfrmRegistro *showRegister(const QString &year);
+    // The vehicle card editor, shown as the start menu shows it (a new card).
+    TfrmFlotta *showFleet();
 };
