@@ -276,7 +276,7 @@ void TfrmFlotta::cmdGuidaClick()
 void TfrmFlotta::btnCodFiscClick()
 {
     const QString code = Trim(ui->txtCodFisc->text());
-    if (IsDigitsOnly(code)) {
+    if (!code.isEmpty() && IsDigitsOnly(code)) {
         TfrmPartitaIva check(this);
         check.SetNumber(code);
         Dialogs::RunModal(&check);

@@ -33,20 +33,5 @@ std::optional<bool> AvailabilityMark(const QString &disponibile)
 
 QString WholeKmPerLitre(const QString &text)
 {
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return QStringLiteral("0");
-    }
-    return text;
-}
-
-bool IsDigitsOnly(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
+    return IsDigitsOnly(text) ? text : QStringLiteral("0");
 }

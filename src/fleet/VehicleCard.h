@@ -18,7 +18,3 @@ std::optional<bool> AvailabilityMark(const QString &disponibile);
 // The kilometres per litre hold a whole number: a text with anything but
 // the digits 0-9 (a blank included) becomes "0"; an empty text stays empty.
 QString WholeKmPerLitre(const QString &text);
-
-// True when the text is not empty and holds only the digits 0-9: a VAT
-// number rather than a fiscal code in the card's fiscal code field.
-bool IsDigitsOnly(const QString &text);

@@ -70,6 +70,10 @@ private slots:
         QTest::newRow("plate") << int(ScreenId::Register) << "txtTarga" << "Targa:";
         QTest::newRow("save") << int(ScreenId::Register) << "btnSalva" << "Salva";
         QTest::newRow("arrow") << int(ScreenId::Register) << "cmdUltimo" << "Visualizza l'ultima scheda in archivio.";
+        QTest::newRow("fleet plate") << int(ScreenId::Fleet) << "txtTarga" << "Targa:";
+        QTest::newRow("fleet type, a combo") << int(ScreenId::Fleet) << "txtVeicolo" << "Tipo veicolo:";
+        QTest::newRow("fleet code check") << int(ScreenId::Fleet) << "btnCodFisc" << "Controlla il codice fiscale";
+        QTest::newRow("fleet window") << int(ScreenId::Fleet) << "" << " Varcanto - Parco Automezzi";
         QTest::newRow("window") << int(ScreenId::YearMenu) << "" << " Varcanto - Ingressi e Uscite Veicoli";
     }
     void everythingAUserActsOnHasAnAccessibleName()
