@@ -5,6 +5,7 @@
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmPartitaIva.h"
 #include "fleet/FleetArchive.h"
+#include "fleet/TfrmAllegaCartella.h"
 #include "fleet/VehicleCard.h"
 #include "storage/TextRules.h"
 #include "ui/Dialogs.h"
@@ -100,6 +101,7 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdNuovo, &QPushButton::clicked, this, &TfrmFlotta::cmdNuovoClick);
     connect(ui->cmdSalva, &QPushButton::clicked, this, &TfrmFlotta::cmdSalvaClick);
     connect(ui->cmdDuplica, &QPushButton::clicked, this, &TfrmFlotta::cmdDuplicaClick);
+    connect(ui->cmdAllega, &QPushButton::clicked, this, &TfrmFlotta::cmdAllegaClick);
     connect(ui->cmdGuida, &QPushButton::clicked, this, &TfrmFlotta::cmdGuidaClick);
     connect(ui->cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->btnCodFisc, &ClickableLabel::clicked, this, &TfrmFlotta::btnCodFiscClick);
@@ -111,9 +113,8 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     // Print, preview and PDF of the card are not part of the program yet.
     for (QWidget *command : {ui->cmdAnteprima, ui->cmdStampa, ui->cmdPDF})
         command->hide();
-    // Nor are the attachments, the search, the list of available vehicles
-    // and the export.
-    for (QWidget *command : {ui->cmdAllega, ui->cmdTrova, ui->cmdDisponibili, ui->cmdEsporta})
+    // Nor are the search, the list of available vehicles and the export.
+    for (QWidget *command : {ui->cmdTrova, ui->cmdDisponibili, ui->cmdEsporta})
         command->hide();
     for (const char *name : AttachmentLabels)
         findChild<QLabel *>(QLatin1String(name))->hide();
@@ -265,6 +266,26 @@ void TfrmFlotta::MoveTo(Arrow arrow)
     } catch (const IoError &e) {
         Dialogs::ArchiveError(this, &e);
     }
+}
+
+// The slots reach the archive only with the next Save.
+void TfrmFlotta::cmdAllegaClick()
+{
+    VehicleAttachments attachments;
+    for (int slot = 0; slot < 3; ++slot) {
+        attachments.files[slot] = findChild<QLabel *>(QLatin1String(AttachmentLabels[slot]))->text();
+        attachments.descriptions[slot] = findChild<QLabel *>(QLatin1String(AttachmentLabels[slot + 3]))->text();
+    }
+    TfrmAllegaCartella dialog(this);
+    dialog.SetToken(QStringLiteral("flotta"));
+    dialog.SetAttachments(attachments);
+    dialog.SetApply([this](const VehicleAttachments &chosen) {
+        for (int slot = 0; slot < 3; ++slot) {
+            findChild<QLabel *>(QLatin1String(AttachmentLabels[slot]))->setText(chosen.files[slot]);
+            findChild<QLabel *>(QLatin1String(AttachmentLabels[slot + 3]))->setText(chosen.descriptions[slot]);
+        }
+    });
+    Dialogs::RunModal(&dialog);
 }
 
 void TfrmFlotta::cmdGuidaClick()

@@ -31,6 +31,7 @@ private:
     void cmdNuovoClick();
     void cmdSalvaClick();
     void cmdDuplicaClick();
+    void cmdAllegaClick();
     void cmdGuidaClick();
     void btnCodFiscClick();
     void MoveTo(Arrow arrow);

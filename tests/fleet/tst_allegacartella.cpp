@@ -1,0 +1,290 @@
+// The attachments window opened from the vehicle card editor: the three
+// slots, copying into the attachments folder, the overwrite question,
+// opening and emptying a slot, and handing the slots back to the card.
+#include "app/Startup.h"
+#include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmFlotta.h"
+#include "fleet/VehicleRecord.h"
+#include "ui/Dialogs.h"
+
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+namespace {
+const QString Overwrite = QStringLiteral(
+    "Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso nome.\r\n\r\nSi vuole "
+    "sovrascrivere il file esistente?");
+const QString CopyFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di allegare il file.\n\r\n\rAccertarsi che il file sia leggibile, di "
+    "possedere i privilegi di scrittura nella cartella dei documenti allegati e che un file con lo stesso nome non "
+    "sia già aperto.");
+} // namespace
+
+class TestAllegaCartella : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ProgramWindows> program;
+    TfrmFlotta *editor = nullptr;
+    QTemporaryDir docs; // the user's own documents, outside the program folder
+
+    QLabel *hidden(const QString &name) const { return editor->findChild<QLabel *>(name); }
+    static QLineEdit *edit(QDialog *d, const QString &name) { return d->findChild<QLineEdit *>(name); }
+    static QPushButton *button(QDialog *d, const QString &name) { return d->findChild<QPushButton *>(name); }
+    static void click(QDialog *d, const QString &name)
+    {
+        QWidget *c = d->findChild<QWidget *>(name);
+        QVERIFY2(c, qPrintable(name));
+        QTest::mouseClick(c, Qt::LeftButton);
+    }
+    QString attached(const QString &name) const { return program->dir.path("Documenti_Allegati/" + name); }
+    QString userFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(docs.filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        return f.fileName();
+    }
+    static QByteArray bytesOf(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+    }
+    // Opens the window from the editor's command and acts on it as a user.
+    void withDialog(const std::function<void(QDialog *)> &act)
+    {
+        bool opened = false;
+        program->script.onModal = [&](QDialog *dialog) {
+            opened = true;
+            dialog->show();
+            act(dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        };
+        QTest::mouseClick(editor->findChild<QWidget *>("cmdAllega"), Qt::LeftButton);
+        QVERIFY(opened);
+    }
+
+private slots:
+    void initTestCase() { SetUpItalian(*qApp); }
+
+    void init()
+    {
+        program = std::make_unique<ProgramWindows>();
+        editor = program->showFleet();
+    }
+
+    void cleanup()
+    {
+        editor = nullptr;
+        program.reset();
+    }
+
+    void opensOnTheCardsSlots()
+    {
+        hidden("lblFile02")->setText("polizza.pdf");
+        hidden("lblDesc02")->setText("Polizza RCA");
+        hidden("lblDesc03")->setText("solo descrizione");
+        withDialog([&](QDialog *d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral(" Allega file"));
+            QCOMPARE(edit(d, "txtFile01")->text(), QString());
+            QCOMPARE(edit(d, "txtFile02")->text(), QStringLiteral("polizza.pdf"));
+            QCOMPARE(edit(d, "txtDesc02")->text(), QStringLiteral("Polizza RCA"));
+            QCOMPARE(edit(d, "txtDesc03")->text(), QStringLiteral("solo descrizione"));
+            QVERIFY(edit(d, "txtFile01")->isReadOnly());
+            QVERIFY(!button(d, "btnApri01")->isEnabled());
+            QVERIFY(button(d, "btnApri02")->isEnabled());
+            QVERIFY(!button(d, "btnApri03")->isEnabled());
+
+            click(d, "btnApri02");
+            QCOMPARE(program->script.shellOpens,
+                     QStringList{'"' + QDir::toNativeSeparators(attached("polizza.pdf")) + '"'});
+
+            // The delete image empties the name only; the description stays.
+            click(d, "imgCancella02");
+            QCOMPARE(edit(d, "txtFile02")->text(), QString());
+            QCOMPARE(edit(d, "txtDesc02")->text(), QStringLiteral("Polizza RCA"));
+            QVERIFY(!button(d, "btnApri02")->isEnabled());
+        });
+        // Closed without confirming: the card keeps its slots.
+        QCOMPARE(hidden("lblFile02")->text(), QStringLiteral("polizza.pdf"));
+    }
+
+    // Sfoglia copies the document at once (creating the folder); Applica
+    // hands the slots back and the next Save stores them.
+    void browseCopiesAndApplyReachesTheCard()
+    {
+        const QString source = userFile("libretto.pdf", "PDF libretto");
+        program->script.openFiles = {source};
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia01");
+            QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
+            QVERIFY(button(d, "btnApri01")->isEnabled());
+            QCOMPARE(bytesOf(attached("libretto.pdf")), QByteArray("PDF libretto"));
+            edit(d, "txtDesc01")->setText("  Libretto di circolazione ");
+            click(d, "btnApplica");
+            QVERIFY(!d->isVisible());
+        });
+        QVERIFY(program->script.messages.isEmpty());
+        QCOMPARE(hidden("lblFile01")->text(), QStringLiteral("libretto.pdf"));
+        QCOMPARE(hidden("lblDesc01")->text(), QStringLiteral("Libretto di circolazione"));
+        QCOMPARE(bytesOf(source), QByteArray("PDF libretto"));
+    }
+
+    void annulAfterBrowseKeepsTheCopyOnly()
+    {
+        program->script.openFiles = {userFile("foto.jpg", "JPEG")};
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia03");
+            click(d, "btnAnnulla");
+        });
+        QCOMPARE(hidden("lblFile03")->text(), QString());
+        QCOMPARE(bytesOf(attached("foto.jpg")), QByteArray("JPEG"));
+    }
+
+    void cancelledFileDialogChangesNothing()
+    {
+        hidden("lblFile01")->setText("libretto.pdf");
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia01"); // no file scripted: cancelled
+            QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
+        });
+        QVERIFY(program->script.messages.isEmpty());
+        QVERIFY(!QFile::exists(program->dir.path("Documenti_Allegati")));
+    }
+
+    void sameNameAsksBeforeReplacing_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("No keeps the copy there") << false;
+        QTest::newRow("Yes replaces it") << true;
+    }
+
+    void sameNameAsksBeforeReplacing()
+    {
+        QFETCH(bool, replace);
+        QVERIFY(QDir().mkpath(program->dir.path("Documenti_Allegati")));
+        program->dir.write("Documenti_Allegati/polizza.pdf", "vecchia");
+        program->script.openFiles = {userFile("polizza.pdf", "nuova")};
+        program->script.answers = {replace ? QMessageBox::Yes : QMessageBox::No};
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia02");
+            QCOMPARE(edit(d, "txtFile02")->text(), QStringLiteral("polizza.pdf"));
+        });
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Question);
+        QCOMPARE(program->script.messages[0].text, Overwrite);
+        QCOMPARE(bytesOf(attached("polizza.pdf")), replace ? QByteArray("nuova") : QByteArray("vecchia"));
+    }
+
+    // A document chosen in the attachments folder itself is not copied onto
+    // itself (which would destroy it) and nothing is asked.
+    void choosingTheAttachedCopyOnlyNamesIt()
+    {
+        QVERIFY(QDir().mkpath(program->dir.path("Documenti_Allegati")));
+        program->dir.write("Documenti_Allegati/polizza.pdf", "contenuto");
+        program->script.openFiles = {attached("polizza.pdf")};
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia01");
+            QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("polizza.pdf"));
+        });
+        QVERIFY(program->script.messages.isEmpty());
+        QCOMPARE(bytesOf(attached("polizza.pdf")), QByteArray("contenuto"));
+    }
+
+    // A copy that fails is told, and the slot keeps the name it had; an
+    // attached document of the same name stays whole.
+    void failedCopyIsToldAndTheSlotKeepsItsName_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("folder not creatable") << "folder";
+        QTest::newRow("source unreadable") << "source";
+        QTest::newRow("source vanished") << "missing";
+        QTest::newRow("destination not writable") << "destination";
+    }
+
+    void failedCopyIsToldAndTheSlotKeepsItsName()
+    {
+        QFETCH(QString, failure);
+        QString source = userFile("polizza.pdf", "nuova");
+        if (failure == "folder") {
+            program->dir.write("Documenti_Allegati", "a file in the way");
+        } else if (failure == "source") {
+            QVERIFY(QFile::setPermissions(source, QFileDevice::WriteOwner));
+        } else if (failure == "missing") {
+            source = docs.filePath("sparito.pdf");
+        } else {
+            QVERIFY(QDir().mkpath(program->dir.path("Documenti_Allegati")));
+            program->dir.write("Documenti_Allegati/polizza.pdf", "vecchia");
+            QVERIFY(QFile::setPermissions(program->dir.path("Documenti_Allegati"),
+                                          QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        hidden("lblFile01")->setText("libretto.pdf");
+        program->script.openFiles = {source};
+        {
+            AsOrdinaryUser user;
+            withDialog([&](QDialog *d) {
+                click(d, "btnSfoglia01");
+                QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
+            });
+        }
+        QCOMPARE(program->script.messages.last().kind, MessageKind::Error);
+        QCOMPARE(program->script.lastMessage(), CopyFailed);
+        if (failure == "destination") {
+            QCOMPARE(bytesOf(attached("polizza.pdf")), QByteArray("vecchia"));
+            QFile::setPermissions(program->dir.path("Documenti_Allegati"),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+    }
+
+    void applyNeedsTheEditorsToken()
+    {
+        ScriptedDialogs script;
+        TfrmAllegaCartella dialog;
+        bool applied = false;
+        dialog.SetToken("registro");
+        dialog.SetApply([&](const VehicleAttachments &) { applied = true; });
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QWidget *>("btnApplica"), Qt::LeftButton);
+        QVERIFY(!applied);
+        QVERIFY(dialog.isVisible());
+        dialog.SetToken(" flotta ");
+        QTest::mouseClick(dialog.findChild<QWidget *>("btnApplica"), Qt::LeftButton);
+        QVERIFY(applied);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // Confirmed slots reach the archive with the next Save only.
+    void savedCardHoldsTheSlots()
+    {
+        program->script.openFiles = {userFile("foto.jpg", "JPEG")};
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia03");
+            edit(d, "txtDesc01")->setText("descrizione senza file");
+            click(d, "btnApplica");
+        });
+        QVERIFY(!QFile::exists(program->dir.path("Flotta_Automezzi.pro")));
+        editor->findChild<QComboBox *>("txtVeicolo")->setEditText("Autovettura");
+        for (const char *name : {"txtMarca", "txtModello", "txtTarga"})
+            editor->findChild<QLineEdit *>(name)->setText("X");
+        QTest::mouseClick(editor->findChild<QWidget *>("cmdSalva"), Qt::LeftButton);
+        const VehicleRecord card = VehicleRecord::fromBytes(program->dir.bytes("Flotta_Automezzi.pro"));
+        QCOMPARE(card.File01, QString());
+        QCOMPARE(card.File03, QStringLiteral("foto.jpg"));
+        QCOMPARE(card.Desc01, QStringLiteral("descrizione senza file"));
+    }
+};
+
+QTEST_MAIN(TestAllegaCartella)
+#include "tst_allegacartella.moc"
