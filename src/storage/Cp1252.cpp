@@ -90,6 +90,11 @@ QString FromCp1252(const char *bytes, qsizetype size)
     return out;
 }
 
+int Cp1252Byte(char32_t code)
+{
+    return directByte(code);
+}
+
 QString FromCp1252(const QByteArray &bytes)
 {
     return FromCp1252(bytes.constData(), bytes.size());

@@ -1,0 +1,213 @@
+#include "register/RegisterLists.h"
+
+#include "register/VisitRecord.h"
+#include "storage/Cp1252.h"
+#include "storage/IoError.h"
+#include "storage/TextRules.h"
+
+#include <QByteArray>
+
+namespace {
+constexpr auto &DataEnt = FieldNamed(VisitFields, "DataEnt");
+constexpr auto &OraEnt = FieldNamed(VisitFields, "OraEnt");
+constexpr auto &Veicolo = FieldNamed(VisitFields, "Veicolo");
+constexpr auto &Targa = FieldNamed(VisitFields, "Targa");
+constexpr auto &Conduttore = FieldNamed(VisitFields, "Conduttore");
+constexpr auto &TelCel = FieldNamed(VisitFields, "TelCel");
+constexpr auto &DataUsc = FieldNamed(VisitFields, "DataUsc");
+constexpr auto &OraUsc = FieldNamed(VisitFields, "OraUsc");
+
+QString text(const char *record, const FieldSpec<VisitRecord> &field)
+{
+    return FieldText(record, field);
+}
+
+QString column(const char *record, const FieldSpec<VisitRecord> &field, int width)
+{
+    return ListColumn(FieldText(record, field), width);
+}
+
+// The trimmed bytes of a field.
+QByteArrayView fieldBytes(const char *record, const FieldSpec<VisitRecord> &field)
+{
+    const int length = std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
+    const char *t = record + field.offset + 1;
+    int first = 0, last = length;
+    while (first < last && static_cast<unsigned char>(t[first]) <= 0x20)
+        ++first;
+    while (last > first && static_cast<unsigned char>(t[last - 1]) <= 0x20)
+        --last;
+    return QByteArrayView(t + first, last - first);
+}
+
+inline unsigned char lowerByte(unsigned char b)
+{
+    return (b >= 'A' && b <= 'Z') ? b - 'A' + 'a' : b;
+}
+
+// A criterion ready to test on the archive's bytes: A-Z lowered, in
+// Windows-1252; a text with a character the code page lacks occurs in no card.
+struct Needle {
+    const FieldSpec<VisitRecord> *field;
+    QByteArray bytes;
+    bool impossible = false;
+};
+
+bool occurs(QByteArrayView hay, const Needle &needle)
+{
+    const qsizetype n = needle.bytes.size();
+    if (needle.impossible || n == 0 || n > hay.size())
+        return false;
+    const unsigned char *h = reinterpret_cast<const unsigned char *>(hay.data());
+    const unsigned char *k = reinterpret_cast<const unsigned char *>(needle.bytes.constData());
+    const qsizetype last = hay.size() - n;
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (lowerByte(h[i]) != k[0])
+            continue;
+        qsizetype j = 1;
+        while (j < n && lowerByte(h[i + j]) == k[j])
+            ++j;
+        if (j == n)
+            return true;
+    }
+    return false;
+}
+
+QList<Needle> needlesOf(const RegisterCriteria &criteria)
+{
+    QList<Needle> needles;
+    for (int i = 0; i < 10; ++i) {
+        if (Trim(criteria.text[i]).isEmpty())
+            continue;
+        Needle needle{&FieldNamed(VisitFields, RegisterSearchFields[i]), {}};
+        for (char32_t code : LowerAZ(criteria.text[i]).toUcs4()) {
+            const int b = Cp1252Byte(code);
+            if (b < 0)
+                needle.impossible = true;
+            needle.bytes.append(char(b));
+        }
+        needles << needle;
+    }
+    return needles;
+}
+
+template <class Visit>
+ListLines collect(const QString &archivePath, const ScanProgress &progress, Visit lineOf)
+{
+    ListLines result;
+    try {
+        ScanArchive(archivePath, VisitRecord::Size, [&](int index, const char *record) {
+            QString line = lineOf(record);
+            if (!line.isNull())
+                result.lines.append({std::move(line), index + 1});
+            return true;
+        }, progress);
+    } catch (const IoError &) {
+        result.failed = true;
+    }
+    SortListLines(result.lines);
+    return result;
+}
+} // namespace
+
+QString RegisterListLine(RegisterList list, const char *record)
+{
+    const QString head = column(record, Veicolo, 30) + QStringLiteral("  Targa: ") + column(record, Targa, 12);
+    switch (list) {
+    case RegisterList::EnteredToday:
+        return head + QStringLiteral("  Ora entrata: ") + column(record, OraEnt, 5) + QStringLiteral("  Uscita: ")
+            + column(record, DataUsc, 10) + QStringLiteral("  Ora: ") + column(record, OraUsc, 5)
+            + QStringLiteral("  Conducente: ") + text(record, Conduttore);
+    case RegisterList::LeftToday:
+        return head + QStringLiteral("  Ora uscita: ") + column(record, OraUsc, 5) + QStringLiteral("  Entrata: ")
+            + column(record, DataEnt, 10) + QStringLiteral("  Ora: ") + column(record, OraEnt, 5)
+            + QStringLiteral("  Conducente: ") + text(record, Conduttore);
+    case RegisterList::NotLeft:
+        break;
+    }
+    return head + QStringLiteral("  Entrata: ") + column(record, DataEnt, 10) + QStringLiteral("  Ora: ")
+        + column(record, OraEnt, 5) + QStringLiteral("  Conducente: ") + column(record, Conduttore, 30)
+        + QStringLiteral("  Tel. ") + text(record, TelCel);
+}
+
+namespace {
+// Dates are compared as text: 1/5/2024 is not 01/05/2024.
+bool shows(RegisterList list, const char *record, QByteArrayView today)
+{
+    switch (list) {
+    case RegisterList::EnteredToday:
+        return fieldBytes(record, DataEnt) == today;
+    case RegisterList::LeftToday:
+        return fieldBytes(record, DataUsc) == today;
+    case RegisterList::NotLeft:
+        break;
+    }
+    return FieldIsBlank(record, DataUsc);
+}
+} // namespace
+
+bool RegisterListShows(RegisterList list, const char *record, const QString &today)
+{
+    return shows(list, record, ToCp1252(today));
+}
+
+QString RegisterListTitle(RegisterList list, const QString &today)
+{
+    switch (list) {
+    case RegisterList::EnteredToday:
+        return QStringLiteral("Veicoli entrati in data ") + today;
+    case RegisterList::LeftToday:
+        return QStringLiteral("Veicoli usciti in data ") + today;
+    case RegisterList::NotLeft:
+        break;
+    }
+    return QStringLiteral("Veicoli non ancora usciti");
+}
+
+ListLines CollectRegisterList(const QString &archivePath, RegisterList list, const QString &today,
+                              const ScanProgress &progress)
+{
+    const QByteArray day = ToCp1252(today);
+    return collect(archivePath, progress, [&](const char *record) {
+        return shows(list, record, day) ? RegisterListLine(list, record) : QString();
+    });
+}
+
+int CountCriteria(const RegisterCriteria &criteria)
+{
+    int count = 0;
+    for (const QString &t : criteria.text)
+        count += Trim(t).isEmpty() ? 0 : 1;
+    return count;
+}
+
+bool CardMatches(const char *record, const RegisterCriteria &criteria)
+{
+    for (const Needle &needle : needlesOf(criteria)) {
+        if (!occurs(fieldBytes(record, *needle.field), needle))
+            return false;
+    }
+    return true;
+}
+
+QString RegisterSearchLine(const char *record)
+{
+    return column(record, Veicolo, 28) + QStringLiteral("  Targa: ") + column(record, Targa, 12)
+        + QStringLiteral("  Entrata: ") + column(record, DataEnt, 10) + QStringLiteral("  Ora: ")
+        + column(record, OraEnt, 5) + QStringLiteral("  Uscita: ") + column(record, DataUsc, 10)
+        + QStringLiteral("  Ora: ") + column(record, OraUsc, 5) + QStringLiteral("  Conducente: ")
+        + text(record, Conduttore);
+}
+
+ListLines SearchRegister(const QString &archivePath, const RegisterCriteria &criteria, const ScanProgress &progress)
+{
+    const QList<Needle> needles = needlesOf(criteria);
+    ListLines result = collect(archivePath, progress, [&](const char *record) {
+        for (const Needle &needle : needles) {
+            if (!occurs(fieldBytes(record, *needle.field), needle))
+                return QString();
+        }
+        return RegisterSearchLine(record);
+    });
+    return result;
+}

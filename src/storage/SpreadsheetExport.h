@@ -1,0 +1,73 @@
+#pragma once
+// The spreadsheet files of both archives: an HTML table preceded by the
+// worksheet options that spreadsheet programs read, Windows-1252, no line
+// breaks anywhere. One writer makes every byte of it; the export windows and
+// outside tools call it with their columns and rows.
+//
+// Cell and heading texts are trimmed and escaped: & < > as entities, and a
+// character the code page cannot hold (or a control character) as a decimal
+// character reference of its code point, so a note holding "<b>" reaches the
+// spreadsheet as text. Each data cell carries sdnum="1040;0;@", which makes
+// LibreOffice keep "007", "0612345678", "1e5" and dates as typed (x:str alone
+// does so only in Excel).
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct SpreadsheetColumn {
+    QString heading;
+    int width; // HTML pixel width of the column
+};
+
+// One cell being written: its text is trimmed and escaped into the file.
+class SpreadsheetCell
+{
+public:
+    explicit SpreadsheetCell(QByteArray &out) : m_out(out) {}
+    void text(const QString &text);
+    // Text already in Windows-1252 bytes (as stored in the archives).
+    void cp1252(const char *bytes, qsizetype size);
+
+private:
+    QByteArray &m_out;
+};
+
+// The data rows handed to the writer one cell at a time, so a grid over a
+// large archive is written without first building a list of texts.
+class SpreadsheetRows
+{
+public:
+    virtual ~SpreadsheetRows() = default;
+    virtual int RowCount() const = 0;
+    virtual void WriteCell(int row, int column, SpreadsheetCell &cell) const = 0;
+};
+
+// Rows held as lists of texts; a row shorter than the columns gets empty cells.
+class SpreadsheetTextRows : public SpreadsheetRows
+{
+public:
+    explicit SpreadsheetTextRows(const QList<QStringList> &rows) : m_rows(rows) {}
+    int RowCount() const override { return int(m_rows.size()); }
+    void WriteCell(int row, int column, SpreadsheetCell &cell) const override;
+
+private:
+    const QList<QStringList> &m_rows;
+};
+
+// The whole file.
+QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetColumn> &columns,
+                            const QList<QStringList> &rows);
+QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetColumn> &columns,
+                            const SpreadsheetRows &rows);
+
+// Writes exactly the bytes of SpreadsheetBytes to path, streaming. The file is
+// written beside the old one and takes its place only when complete: after a
+// failure (IoError) a previous export is still whole.
+void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList<SpreadsheetColumn> &columns,
+                      const SpreadsheetRows &rows);
+
+// Texts of the export dialogue shared by the export windows.
+extern const QString SpreadsheetAskText;
+extern const QString SpreadsheetDoneText;
+extern const QString SpreadsheetFailedText;
