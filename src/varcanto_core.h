@@ -18,6 +18,8 @@
 #include "register/RegisterLists.h"
 #include "fleet/VehicleRecord.h"
 #include "fleet/FleetArchive.h"
+#include "fleet/FleetExport.h"
+#include "fleet/FleetLists.h"
 #include "app/Crypt.h"
 #include "app/PasswordStore.h"
 #include "checks/IdentifierChecks.h"
