@@ -6,6 +6,7 @@
 #include "checks/TfrmPartitaIva.h"
 #include "fleet/FleetArchive.h"
 #include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmExpFlotta.h"
 #include "fleet/VehicleCard.h"
 #include "storage/TextRules.h"
 #include "ui/Dialogs.h"
@@ -102,6 +103,10 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdSalva, &QPushButton::clicked, this, &TfrmFlotta::cmdSalvaClick);
     connect(ui->cmdDuplica, &QPushButton::clicked, this, &TfrmFlotta::cmdDuplicaClick);
     connect(ui->cmdAllega, &QPushButton::clicked, this, &TfrmFlotta::cmdAllegaClick);
+    connect(ui->cmdEsporta, &QPushButton::clicked, this, [this] {
+        TfrmExpFlotta dialog(this);
+        Dialogs::RunModal(&dialog);
+    });
     connect(ui->cmdGuida, &QPushButton::clicked, this, &TfrmFlotta::cmdGuidaClick);
     connect(ui->cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->btnCodFisc, &ClickableLabel::clicked, this, &TfrmFlotta::btnCodFiscClick);
@@ -113,8 +118,8 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     // Print, preview and PDF of the card are not part of the program yet.
     for (QWidget *command : {ui->cmdAnteprima, ui->cmdStampa, ui->cmdPDF})
         command->hide();
-    // Nor are the search, the list of available vehicles and the export.
-    for (QWidget *command : {ui->cmdTrova, ui->cmdDisponibili, ui->cmdEsporta})
+    // Nor are the search and the list of available vehicles.
+    for (QWidget *command : {ui->cmdTrova, ui->cmdDisponibili})
         command->hide();
     for (const char *name : AttachmentLabels)
         findChild<QLabel *>(QLatin1String(name))->hide();
