@@ -20,6 +20,7 @@
 #include "fleet/FleetArchive.h"
 #include "fleet/FleetExport.h"
 #include "fleet/FleetLists.h"
+#include "fleet/VehicleSheet.h"
 #include "app/Crypt.h"
 #include "app/PasswordStore.h"
 #include "checks/IdentifierChecks.h"

@@ -5,3 +5,4 @@
 
 #include "app/Startup.h"
 #include "ui/Navigator.h"
+#include "fleet/VehicleSheetReport.h"

@@ -8,6 +8,7 @@
 #include "register/TfrmRegistro.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Navigator.h"
+#include "ui/Pictures.h"
 #include "ui/WindowKit.h"
 
 #include <QApplication>
@@ -26,12 +27,6 @@ void addScreen(ScreenId id, QWidget *screen)
 }
 } // namespace
 
-// The pictures are compiled into the window library; a static library needs
-// its resources registered by hand.
-static void InitResources()
-{
-    Q_INIT_RESOURCE(assets);
-}
 
 void SetUpItalian(QApplication &app)
 {
@@ -45,7 +40,7 @@ void SetUpItalian(QApplication &app)
 
 void CreateWindows()
 {
-    InitResources();
+    LoadPictures();
     InstallButtonKeys();
     InstallClickableAccessibility();
     addScreen(ScreenId::Login, new TfrmPassword());

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
+#include <QSvgRenderer>
 #include <cmath>
 
 namespace {
@@ -115,6 +116,9 @@ void PaintReportElement(QPainter &painter, const ReportElement &e, double k)
         drawArrowHead(painter, b, b - u, head);
         break;
     }
+    case ReportElement::Picture:
+        PaintReportPicture(painter, e.image, r);
+        break;
     case ReportElement::Box:
     case ReportElement::Text:
         if (e.fill.alpha() > 0)
@@ -135,6 +139,35 @@ void PaintReportElement(QPainter &painter, const ReportElement &e, double k)
         break;
     }
     painter.restore();
+}
+
+QImage ReportPictureImage(const QString &resource, const QSize &pixels)
+{
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer svg(resource);
+    if (svg.isValid()) {
+        QPainter painter(&image);
+        const QSizeF fitted = QSizeF(svg.defaultSize()).scaled(QSizeF(pixels), Qt::KeepAspectRatio);
+        svg.render(&painter, QRectF(QPointF((pixels.width() - fitted.width()) / 2,
+                                            (pixels.height() - fitted.height()) / 2), fitted));
+    } else {
+        image = QImage(resource).scaled(pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}
+
+void PaintReportPicture(QPainter &painter, const QString &resource, const QRectF &target)
+{
+    QSvgRenderer svg(resource);
+    if (svg.isValid()) {
+        const QSizeF fitted = QSizeF(svg.defaultSize()).scaled(target.size(), Qt::KeepAspectRatio);
+        svg.render(&painter, QRectF(target.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted));
+        return;
+    }
+    const QImage image(resource);
+    if (!image.isNull())
+        painter.drawImage(target, image);
 }
 
 void SetUpReportPrinter(QPrinter &printer, QPageLayout::Orientation orientation)

@@ -5,6 +5,7 @@
 // serves the printer, a PDF printer and the print preview. The list report
 // prints the lines of a list under a title, on as many pages as it needs.
 #include <QColor>
+#include <QImage>
 #include <QList>
 #include <QPageLayout>
 #include <QRectF>
@@ -17,7 +18,7 @@ class QPrinter;
 class QWidget;
 
 struct ReportElement {
-    enum Kind { Text, Box, Line, CutLine };
+    enum Kind { Text, Box, Line, CutLine, Picture };
     Kind kind = Text;
     QString name;         // for setText; may be empty
     QRectF mm;            // position and size; a Line/CutLine runs from topLeft to bottomRight
@@ -29,6 +30,7 @@ struct ReportElement {
     QColor fill = Qt::transparent; // background of a text box or box
     bool frame = false;            // a thin black frame around the box
     Qt::Alignment align = Qt::AlignLeft;
+    QString image;                 // a Picture's resource (":/img/...")
 };
 
 class ReportLayout
@@ -53,6 +55,11 @@ private:
 
 // Draws one element; mmToDevice converts millimetres to the painter's units.
 void PaintReportElement(QPainter &painter, const ReportElement &element, double mmToDevice);
+
+// A picture of the engine (SVG or image resource) fitted into target, and
+// the same picture as an image of that many pixels (for the PDF writer).
+void PaintReportPicture(QPainter &painter, const QString &resource, const QRectF &target);
+QImage ReportPictureImage(const QString &resource, const QSize &pixels);
 
 // A printer for the engine: A4, the orientation, 10 mm margins all round.
 void SetUpReportPrinter(QPrinter &printer, QPageLayout::Orientation orientation);

@@ -1,0 +1,163 @@
+// The vehicle information sheet: the PDF as a viewer reads it back (one A4
+// page, its properties, the 24 rows, the footer), a failed write that keeps
+// the old file, and the preview window with its buttons and printing.
+#include "varcanto_gui.h"
+
+#include "TestSupport.h"
+#include "ui/TfrmAnteprima.h"
+
+#include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QToolButton>
+
+namespace {
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfText(const QString &path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+VehicleRecord fullCard()
+{
+    VehicleRecord v;
+    int i = 0;
+    for (const auto &f : VehicleFields)
+        v.*(f.member) = QStringLiteral("%1 valore %2").arg(QString::fromLatin1(f.name)).arg(++i);
+    v.Marca = QStringLiteral("Fiat");
+    v.Modello = QStringLiteral("Ducato");
+    v.DataAcq = QStringLiteral("01/02/2020");
+    v.PrezzoAcq = QStringLiteral("25.000,00");
+    v.Ambientale = QStringLiteral("Euro 6 è più");
+    return v;
+}
+
+const QDateTime PrintedAt(QDate(2026, 12, 10), QTime(9, 5, 7));
+} // namespace
+
+class TestVehicleSheet : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pdfHoldsTheSheetAndItsProperties()
+    {
+        TempProgramFolder dir;
+        const QString path = dir.path("Automezzo.pdf");
+        QVERIFY(WriteVehicleSheetPdf(path, fullCard(), PrintedAt));
+        const QString info = run("pdfinfo", {path});
+        QVERIFY2(info.contains(QRegularExpression("Pages:\\s+1\\n")), qPrintable(info));
+        QVERIFY(info.contains(QRegularExpression("Page size:\\s+595.* x 841.*A4")));
+        QVERIFY(info.contains(QRegularExpression("Title:\\s+Scheda informativa\\n")));
+        QVERIFY(info.contains(QRegularExpression("Subject:\\s+Scheda informativa\\n")));
+        QVERIFY(info.contains(QRegularExpression("Author:\\s+Quendal Software\\n")));
+        QVERIFY(info.contains(QRegularExpression("Creator:\\s+Quendal Software\\n")));
+        QVERIFY(info.contains(QRegularExpression("Encrypted:\\s+no")));
+        // Page content is not compressed: the text operators are in the file.
+        QVERIFY(dir.bytes("Automezzo.pdf").contains("(SCHEDA AUTOMEZZO) Tj"));
+
+        // A text extractor guesses blanks from the glyphs' places: compare
+        // with runs of blanks made one.
+        const QString text = pdfText(path).simplified();
+        QVERIFY(text.contains("SCHEDA AUTOMEZZO"));
+        const VehicleRecord card = fullCard();
+        for (const SheetRow &row : VehicleSheetRows(card)) {
+            QVERIFY2(text.contains(row.label), qPrintable(row.label));
+            QVERIFY2(text.contains(row.value.simplified()), qPrintable(row.value));
+        }
+        QVERIFY(text.contains(QString::fromUtf8("Euro 6 è più")));
+        QVERIFY(text.contains("Fiat Ducato"));
+        QVERIFY(text.contains("01/02/2020 - Prezzo: 25.000,00"));
+        for (const QString &absent : {card.Peso, card.Uso, card.Assi, card.Officina, card.Disponibile, card.File01})
+            QVERIFY2(!text.contains(absent), qPrintable(absent));
+        QVERIFY(text.contains("Stampa eseguita in data 10/12/2026 alle ore 09:05:07"));
+        QVERIFY(!text.contains("Campo 1") && !text.contains("Termine scheda"));
+    }
+
+    void emptyCardKeepsTheSeparatorsAndLongValuesAreCut()
+    {
+        TempProgramFolder dir;
+        const QList<SheetRow> rows = VehicleSheetRows(VehicleRecord());
+        QCOMPARE(rows.size(), 24);
+        QCOMPARE(rows[1].value, QStringLiteral(" "));
+        QCOMPARE(rows[10].value, QStringLiteral("  -  Prezzo: "));
+        VehicleRecord card;
+        card.Note = QString(200, QLatin1Char('x')) + QStringLiteral("FINE");
+        QVERIFY(WriteVehicleSheetPdf(dir.path("a.pdf"), card, PrintedAt));
+        const QString text = pdfText(dir.path("a.pdf"));
+        QVERIFY(text.contains("xxxxxxxxxx"));
+        QVERIFY(!text.contains("FINE"));
+    }
+
+    void failedWriteKeepsTheOldFile()
+    {
+        TempProgramFolder dir;
+        QVERIFY(WriteVehicleSheetPdf(dir.path("Automezzo.pdf"), fullCard(), PrintedAt));
+        const QByteArray before = dir.bytes("Automezzo.pdf");
+        QFile::setPermissions(dir.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                | QFileDevice::ExeOther);
+        {
+            AsOrdinaryUser user;
+            QVERIFY(!WriteVehicleSheetPdf(dir.path("Automezzo.pdf"), VehicleRecord(), PrintedAt));
+        }
+        QFile::setPermissions(dir.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        QCOMPARE(dir.bytes("Automezzo.pdf"), before);
+        QVERIFY(!WriteVehicleSheetPdf(dir.path("no/such/folder/Automezzo.pdf"), VehicleRecord(), PrintedAt));
+    }
+
+    void previewShowsThePageAndPrintsIt()
+    {
+        TempProgramFolder dir;
+        ScriptedDialogs script;
+        const ReportLayout layout = VehicleSheetLayout(fullCard(), PrintedAt);
+        TfrmAnteprima preview(nullptr, layout.orientation(),
+                              [&](QPainter &painter, QPrinter &) { layout.paint(painter); });
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QCOMPARE(preview.zoomPercent(), 100.0);
+        auto *pages = control<QPrintPreviewWidget>(&preview, "prvPagine");
+        QCOMPARE(pages->pageCount(), 1);
+        QCOMPARE(pages->orientation(), QPageLayout::Portrait);
+
+        control<QPushButton>(&preview, "cmdMiniature")->click();
+        QCOMPARE(pages->viewMode(), QPrintPreviewWidget::AllPagesView);
+        control<QPushButton>(&preview, "cmdMiniature")->click();
+        QCOMPARE(pages->viewMode(), QPrintPreviewWidget::SinglePageView);
+        control<QPushButton>(&preview, "cmdSchermoIntero")->click();
+        QVERIFY(preview.windowState() & Qt::WindowFullScreen);
+        control<QPushButton>(&preview, "cmdSchermoIntero")->click();
+        QVERIFY(!(preview.windowState() & Qt::WindowFullScreen));
+        auto *zoom = control<QToolButton>(&preview, "cmdZoom");
+        zoom->menu()->actions().at(4)->trigger(); // 200 %
+        QCOMPARE(preview.zoomPercent(), 200.0);
+
+        const QString printed = dir.path("stampa.pdf");
+        script.onPrint = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printed);
+            return true;
+        };
+        control<QPushButton>(&preview, "cmdStampa")->click();
+        const QString text = pdfText(printed);
+        QVERIFY2(text.contains("SCHEDA AUTOMEZZO"), qPrintable(text));
+        QVERIFY(text.contains("Stampa eseguita in data 10/12/2026 alle ore 09:05:07"));
+        control<QPushButton>(&preview, "cmdChiudi")->click();
+        QVERIFY(!preview.isVisible());
+    }
+};
+
+QTEST_MAIN(TestVehicleSheet)
+#include "tst_vehiclesheet.moc"
