@@ -8,6 +8,10 @@
 #include "fleet/TfrmAllegaCartella.h"
 #include "fleet/TfrmExpFlotta.h"
 #include "fleet/VehicleCard.h"
+#include "fleet/VehicleSheetReport.h"
+#include "app/TMisc.h"
+#include "storage/Environment.h"
+#include "ui/TfrmAnteprima.h"
 #include "storage/TextRules.h"
 #include "ui/Dialogs.h"
 #include "ui/Navigator.h"
@@ -16,8 +20,17 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
 
 namespace {
+const QString SheetPdfName = QStringLiteral("Automezzo.pdf");
+// Writing the sheet failed (the old file, if any, stays as it was).
+const QString SheetPdfFailed = QStringLiteral(
+    "Attenzione: non è stato possibile creare il file Automezzo.pdf.\r\n\r\n"
+    "Accertarsi che il file non sia aperto in un altro programma e di possedere i privilegi di scrittura "
+    "nella cartella di installazione del programma.");
+
 // The six hidden labels that carry the card's attachments, in record order.
 const char *const AttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
 
@@ -115,10 +128,10 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdAvanti, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Next); });
     connect(ui->cmdUltimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Last); });
 
-    // Print, preview and PDF of the card are not part of the program yet.
-    for (QWidget *command : {ui->cmdAnteprima, ui->cmdStampa, ui->cmdPDF})
-        command->hide();
-    // Nor are the search and the list of available vehicles.
+    connect(ui->cmdAnteprima, &QPushButton::clicked, this, &TfrmFlotta::cmdAnteprimaClick);
+    connect(ui->cmdStampa, &QPushButton::clicked, this, &TfrmFlotta::cmdStampaClick);
+    connect(ui->cmdPDF, &QPushButton::clicked, this, &TfrmFlotta::cmdPDFClick);
+    // The search and the list of available vehicles are not part of the program yet.
     for (QWidget *command : {ui->cmdTrova, ui->cmdDisponibili})
         command->hide();
     for (const char *name : AttachmentLabels)
@@ -168,6 +181,33 @@ void TfrmFlotta::cmdNuovoClick()
     ClearAttachments();
     ui->lblPosizione->clear();
     ui->txtVeicolo->setFocus();
+}
+
+// The information sheet is made from what the editor shows now, saved or
+// not, and dated at the moment of the click.
+void TfrmFlotta::cmdAnteprimaClick()
+{
+    const ReportLayout sheet = VehicleSheetLayout(VehicleOnScreen(), CurrentDateTime());
+    TfrmAnteprima preview(this, sheet.orientation(), [sheet](QPainter &painter, QPrinter &) { sheet.paint(painter); });
+    Dialogs::RunModal(&preview);
+}
+
+void TfrmFlotta::cmdStampaClick()
+{
+    const ReportLayout sheet = VehicleSheetLayout(VehicleOnScreen(), CurrentDateTime());
+    PrintReport(this, sheet.orientation(), [&sheet](QPainter &painter, QPrinter &) { sheet.paint(painter); });
+}
+
+void TfrmFlotta::cmdPDFClick()
+{
+    // One file for the whole fleet: every sheet replaces the previous one.
+    if (!WriteVehicleSheetPdf(ProgramFolder() + SheetPdfName, VehicleOnScreen(), CurrentDateTime())) {
+        Dialogs::Message(this, MessageKind::Error, SheetPdfFailed);
+        return;
+    }
+    if (Dialogs::Ask(this, QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
+                                          "Si vuole aprire il file?")))
+        TMisc::Open(QLatin1Char('"') + ProgramFolder() + SheetPdfName + QLatin1Char('"'));
 }
 
 void TfrmFlotta::ClearAttachments()

@@ -33,6 +33,9 @@ private:
     void cmdDuplicaClick();
     void cmdAllegaClick();
     void cmdGuidaClick();
+    void cmdAnteprimaClick();
+    void cmdStampaClick();
+    void cmdPDFClick();
     void btnCodFiscClick();
     void MoveTo(Arrow arrow);
     void ShowVehicle(const VehicleRecord &card, int cardNumber);

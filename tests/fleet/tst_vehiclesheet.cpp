@@ -4,9 +4,12 @@
 #include "varcanto_gui.h"
 
 #include "TestSupport.h"
+#include "fleet/TfrmFlotta.h"
 #include "ui/TfrmAnteprima.h"
 
+#include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -156,6 +159,72 @@ private slots:
         QVERIFY(text.contains("Stampa eseguita in data 10/12/2026 alle ore 09:05:07"));
         control<QPushButton>(&preview, "cmdChiudi")->click();
         QVERIFY(!preview.isVisible());
+    }
+
+    // The editor's three commands: the sheet of what is on screen, saved or
+    // not, dated at the click; the PDF question and the shell open.
+    void editorPreviewPrintAndPdf()
+    {
+        FixedClock clock(PrintedAt);
+        ProgramWindows program;
+        QWidget *editor = program.showFleet();
+        control<QLineEdit>(editor, "txtTarga")->setText("ZZ999ZZ");
+
+        int pages = 0;
+        program.script.onModal = [&](QDialog *dialog) {
+            if (auto *preview = qobject_cast<TfrmAnteprima *>(dialog)) {
+                preview->show();
+                QVERIFY(QTest::qWaitForWindowExposed(preview));
+                pages = control<QPrintPreviewWidget>(preview, "prvPagine")->pageCount();
+            }
+            dialog->reject();
+        };
+        control<QPushButton>(editor, "cmdAnteprima")->click();
+        QCOMPARE(pages, 1);
+
+        const QString printed = program.dir.path("stampa.pdf");
+        program.script.onPrint = [&](QPrinter *printer) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printed);
+            return true;
+        };
+        control<QPushButton>(editor, "cmdStampa")->click();
+        QVERIFY(pdfText(printed).contains("ZZ999ZZ"));
+        QVERIFY(program.script.messages.isEmpty());
+
+        const QString question = QString::fromUtf8(
+            "L'esportazione della scheda in PDF è terminata con successo.\r\n\r\nSi vuole aprire il file?");
+        program.script.answers = {QMessageBox::No};
+        control<QPushButton>(editor, "cmdPDF")->click();
+        QCOMPARE(program.script.lastMessage(), question);
+        QVERIFY(program.script.shellOpens.isEmpty());
+        QVERIFY(pdfText(program.dir.path("Automezzo.pdf")).contains("ZZ999ZZ"));
+
+        // A second sheet replaces the first without a question of its own.
+        control<QLineEdit>(editor, "txtTarga")->setText("AA111AA");
+        control<QPushButton>(editor, "cmdPDF")->click();
+        QCOMPARE(program.script.messages.size(), 2);
+        QCOMPARE(program.script.shellOpens,
+                 QStringList{QLatin1Char('"') + program.dir.path("Automezzo.pdf") + QLatin1Char('"')});
+        const QString text = pdfText(program.dir.path("Automezzo.pdf"));
+        QVERIFY(text.contains("AA111AA") && !text.contains("ZZ999ZZ"));
+
+        // A folder that refuses the file: told, no question, the old file kept.
+        const QByteArray before = program.dir.bytes("Automezzo.pdf");
+        QFile::setPermissions(program.dir.folder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                        | QFileDevice::ReadOther | QFileDevice::ExeOther);
+        {
+            AsOrdinaryUser user;
+            control<QPushButton>(editor, "cmdPDF")->click();
+        }
+        QFile::setPermissions(program.dir.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                        | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                        | QFileDevice::ExeOther);
+        QCOMPARE(program.script.messages.size(), 3);
+        QCOMPARE(program.script.messages.last().kind, MessageKind::Error);
+        QVERIFY(program.script.lastMessage().startsWith("Attenzione: non è stato possibile creare il file Automezzo.pdf."));
+        QCOMPARE(program.script.shellOpens.size(), 1);
+        QCOMPARE(program.dir.bytes("Automezzo.pdf"), before);
     }
 };
 
