@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(combo("txtAlimentazione")->itemText(2), QStringLiteral("Elettricità"));
         QCOMPARE(combo("txtStato")->itemText(5), QStringLiteral("Da rottamare"));
         for (const char *name : {"cmdAnteprima", "cmdStampa", "cmdPDF"})
-            QVERIFY2(control(name)->isHidden(), name);
+            QVERIFY2(!control(name)->isHidden(), name);
 
         // Whatever the hidden screen held, coming back starts a new card.
         combo("txtVeicolo")->setCurrentIndex(3);
