@@ -3,6 +3,9 @@
 
 #include "ui/Dialogs.h"
 #include "register/RegisterCard.h"
+#include "register/TfrmEntratiOggi.h"
+#include "register/TfrmNonUsciti.h"
+#include "register/TfrmUscitiOggi.h"
 #include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
 #include "app/TfrmGuida.h"
@@ -66,6 +69,12 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
         this, ui->panInfo,
         {{"btnNuovo", "Prepara la schermata per la registrazione di una nuova scheda."},
          {"btnSalva", "Salva la scheda corrente in archivio."},
+         {"btnTrova", "Trova una scheda in archivio."},
+         {"btnNonUsciti", "Visualizza l'elenco dei veicoli non ancora usciti."},
+         {"btnEntratiOggi", "Visualizza l'elenco dei veicoli entrati oggi."},
+         {"btnUscitiOggi", "Visualizza l'elenco dei veicoli usciti oggi."},
+         {"btnStampa", "Stampa la scheda corrente."},
+         {"btnExcel", "Esporta le schede in archivio in un file di Microsoft Excel."},
          {"btnGuida", "Visualizza la guida in linea."},
          {"btnEsci", "Esci da questa schermata di lavoro."},
          {"cmdPrimo", "Visualizza la prima scheda in archivio."},
@@ -85,6 +94,13 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->btnNuovo, &QPushButton::clicked, this, &TfrmRegistro::btnNuovoClick);
     connect(ui->btnSalva, &QPushButton::clicked, this, &TfrmRegistro::btnSalvaClick);
     connect(ui->btnGuida, &QPushButton::clicked, this, &TfrmRegistro::btnGuidaClick);
+    connect(ui->btnNonUsciti, &QPushButton::clicked, this, &TfrmRegistro::btnNonUscitiClick);
+    connect(ui->btnEntratiOggi, &QPushButton::clicked, this, &TfrmRegistro::btnEntratiOggiClick);
+    connect(ui->btnUscitiOggi, &QPushButton::clicked, this, &TfrmRegistro::btnUscitiOggiClick);
+    // Shown as each of their windows becomes part of the program.
+    for (QWidget *pending : {static_cast<QWidget *>(ui->btnTrova), static_cast<QWidget *>(ui->btnStampa),
+                             static_cast<QWidget *>(ui->btnExcel)})
+        pending->hide();
     connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmRegistro::btnEsciClick);
     connect(ui->cmdPrimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::First); });
     connect(ui->cmdIndietro, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Previous); });
@@ -183,6 +199,25 @@ void TfrmRegistro::btnSalvaClick()
 void TfrmRegistro::btnGuidaClick()
 {
     ShowHelp(this, HelpRegister());
+}
+
+// The daily lists load a double-clicked card through LoadCard.
+void TfrmRegistro::btnNonUscitiClick()
+{
+    TfrmNonUsciti list(this);
+    Dialogs::RunModal(&list);
+}
+
+void TfrmRegistro::btnEntratiOggiClick()
+{
+    TfrmEntratiOggi list(this);
+    Dialogs::RunModal(&list);
+}
+
+void TfrmRegistro::btnUscitiOggiClick()
+{
+    TfrmUscitiOggi list(this);
+    Dialogs::RunModal(&list);
 }
 
 void TfrmRegistro::btnEsciClick()

@@ -36,6 +36,9 @@ private:
     void btnNuovoClick();
     void btnSalvaClick();
     void btnGuidaClick();
+    void btnNonUscitiClick();
+    void btnEntratiOggiClick();
+    void btnUscitiOggiClick();
     void btnEsciClick();
     void MoveTo(Arrow arrow);
     void OpenDatePicker(const QString &token);
