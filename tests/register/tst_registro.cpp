@@ -375,7 +375,8 @@ private slots:
         }
         QCOMPARE(program->script.messages.size(), 0);
 
-        const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnGuida", "btnEsci"};
+        const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnNonUsciti", "btnEntratiOggi",
+                                                                "btnUscitiOggi", "btnGuida", "btnEsci"};
         field("txtDataEnt")->setFocus();
         for (const QString &next : tabOrder.mid(1)) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
