@@ -3,7 +3,10 @@
 // the year archive in the same run: the still-inside test (exit date blank)
 // of every card through the one archive walk, which should stay within 2x the
 // raw read with a warm cache, and a full scan that decodes every field of
-// every card.
+// every card. On the fleet (built with SQLite): the fleet search and the list
+// of available vehicles, each against SQLite's query on the same rows (goal:
+// at most 1.5x), and the fleet export against a raw write of as many bytes
+// (goal: at least half its speed).
 //
 //   bench_archives [folder]          (default: a folder under /tmp)
 //   bench_archives folder --cold     drops the page cache before each timing
@@ -16,6 +19,10 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <cstdio>
+#include <functional>
+#ifdef VARCANTO_BENCH_SQLITE
+#include <sqlite3.h>
+#endif
 #include <unistd.h>
 
 namespace {
@@ -118,6 +125,132 @@ double seconds(const QElapsedTimer &t)
 {
     return double(t.nsecsElapsed()) / 1e9;
 }
+
+#ifdef VARCANTO_BENCH_SQLITE
+// The same vehicles in an SQLite table, one text column per field.
+void fillSqlite(sqlite3 *db, const QString &fleet)
+{
+    QString create = QStringLiteral("DROP TABLE IF EXISTS fleet; CREATE TABLE fleet (");
+    QString insert = QStringLiteral("INSERT INTO fleet VALUES (");
+    for (std::size_t i = 0; i < VehicleFields.size(); ++i) {
+        create += QLatin1String(i ? ", " : "") + QLatin1String(VehicleFields[i].name) + QLatin1String(" TEXT");
+        insert += QLatin1String(i ? ", ?" : "?");
+    }
+    sqlite3_exec(db, (create + QLatin1String(");")).toUtf8().constData(), nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt *statement = nullptr;
+    sqlite3_prepare_v2(db, (insert + QLatin1String(")")).toUtf8().constData(), -1, &statement, nullptr);
+    ScanArchive(fleet, VehicleRecord::Size, [&](int, const char *record) {
+        for (std::size_t i = 0; i < VehicleFields.size(); ++i) {
+            const QByteArray text = FieldText(record, VehicleFields[i]).toUtf8();
+            sqlite3_bind_text(statement, int(i + 1), text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        }
+        sqlite3_step(statement);
+        sqlite3_reset(statement);
+        return true;
+    });
+    sqlite3_finalize(statement);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+}
+
+// Prepares, runs and reads every row of a query (the columns of a list
+// line), as a program built on SQLite would; returns the rows read.
+int sqliteRows(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    sqlite3_prepare_v2(db, sql, -1, &statement, nullptr);
+    int rows = 0;
+    qint64 bytes = 0;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(statement); ++c)
+            bytes += sqlite3_column_bytes(statement, c) + (sqlite3_column_text(statement, c) ? 1 : 0);
+        ++rows;
+    }
+    sqlite3_finalize(statement);
+    return bytes > 0 ? rows : -1;
+}
+
+void benchFleet(const QString &folder, const QString &fleet)
+{
+    const QString dbPath = folder + "/fleet.sqlite";
+    QFile::remove(dbPath);
+    sqlite3 *db = nullptr;
+    if (sqlite3_open(dbPath.toUtf8().constData(), &db) != SQLITE_OK)
+        return;
+    fillSqlite(db, fleet);
+
+    const char *lineColumns = "SELECT rowid, Marca, Modello, Targa, Conducente, Recapito, Note FROM fleet ";
+    const char *order = " ORDER BY Marca || ' ' || Modello, Targa, Conducente";
+    struct Case {
+        const char *what;
+        QString where;
+        std::function<ListLines()> ours;
+    };
+    FleetCriteria make;
+    make.text[2] = QStringLiteral("FIAT");
+    FleetCriteria makeAndDriver = make;
+    makeAndDriver.text[6] = QStringLiteral("rossi");
+    const QList<Case> cases = {
+        {"fleet search, make \"FIAT\"", "WHERE Marca LIKE '%FIAT%'", [&] { return SearchFleet(fleet, make); }},
+        {"fleet search, make and driver", "WHERE Marca LIKE '%FIAT%' AND Conducente LIKE '%rossi%'",
+         [&] { return SearchFleet(fleet, makeAndDriver); }},
+        {"fleet search, no criterion (all)", "", [&] { return SearchFleet(fleet, {}); }},
+        {"available vehicles list", QStringLiteral("WHERE Disponibile = 'Sì'"), [&] { return AvailableVehicles(fleet); }},
+    };
+    std::printf("fleet: %s (%lld bytes), SQLite table of the same 10,000 rows\n", qPrintable(fleet),
+                QFile(fleet).size());
+    for (const Case &c : cases) {
+        const QByteArray sql = QByteArray(lineColumns) + c.where.toUtf8() + order;
+        double ours = 1e9, theirs = 1e9;
+        int ourLines = 0, theirRows = 0;
+        for (int run = 0; run < 5; ++run) {
+            dropPageCache();
+            QElapsedTimer t;
+            t.start();
+            theirRows = sqliteRows(db, sql.constData());
+            theirs = std::min(theirs, seconds(t));
+            dropPageCache();
+            t.restart();
+            ourLines = int(c.ours().lines.size());
+            ours = std::min(ours, seconds(t));
+        }
+        std::printf("%-36s %.4f s  SQLite %.4f s  ratio %.2f  goal <= 1.5x  %s  (%d lines, SQLite %d rows)\n", c.what,
+                    ours, theirs, ours / theirs, ours / theirs <= 1.5 ? "met" : "MISSED", ourLines, theirRows);
+    }
+    sqlite3_close(db);
+
+    // The export: rows of the archive and the spreadsheet file, against a raw
+    // write of as many bytes, both flushed to the disk.
+    const QString xls = folder + "/Flotta_Automezzi.xls";
+    const QString rawPath = folder + "/raw.bin";
+    double exportTime = 1e9, rawTime = 1e9;
+    qint64 size = 0;
+    for (int run = 0; run < 3; ++run) {
+        dropPageCache();
+        QElapsedTimer t;
+        t.start();
+        const QList<QStringList> rows = FleetExportRows(fleet);
+        WriteSpreadsheet(xls, FleetExportSheetName, FleetExportColumns(), SpreadsheetTextRows(rows));
+        exportTime = std::min(exportTime, seconds(t));
+        size = QFile(xls).size();
+
+        const QByteArray block(1 << 20, 'x');
+        t.restart();
+        QFile raw(rawPath);
+        raw.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        for (qint64 left = size; left > 0; left -= block.size())
+            raw.write(block.constData(), std::min<qint64>(left, block.size()));
+        raw.flush();
+        ::fsync(raw.handle());
+        raw.close();
+        rawTime = std::min(rawTime, seconds(t));
+    }
+    QFile::remove(rawPath);
+    const double speed = rawTime / exportTime;
+    std::printf("fleet export (rows + file, %lld bytes)   %.3f s  raw write %.3f s  speed %.2f of raw  goal >= 0.5  %s\n",
+                size, exportTime, rawTime, speed, speed >= 0.5 ? "met" : "MISSED");
+}
+#endif
 } // namespace
 
 int main(int argc, char *argv[])
@@ -182,5 +315,8 @@ int main(int argc, char *argv[])
                 inside, inside / raw, goal, g_cold ? " (goal is for a warm cache)" : "",
                 inside / raw <= goal ? "met" : "MISSED", stillInside);
     std::printf("full scan decoding every field:            %.3f s  ratio %.2f\n", scan, scan / raw);
+#ifdef VARCANTO_BENCH_SQLITE
+    benchFleet(folder, fleet);
+#endif
     return 0;
 }

@@ -6,7 +6,9 @@
 #include "checks/TfrmPartitaIva.h"
 #include "fleet/FleetArchive.h"
 #include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmDisponibili.h"
 #include "fleet/TfrmExpFlotta.h"
+#include "fleet/TfrmTrovaFlotta.h"
 #include "fleet/VehicleCard.h"
 #include "fleet/VehicleSheetReport.h"
 #include "app/TMisc.h"
@@ -116,6 +118,15 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdSalva, &QPushButton::clicked, this, &TfrmFlotta::cmdSalvaClick);
     connect(ui->cmdDuplica, &QPushButton::clicked, this, &TfrmFlotta::cmdDuplicaClick);
     connect(ui->cmdAllega, &QPushButton::clicked, this, &TfrmFlotta::cmdAllegaClick);
+    connect(ui->cmdTrova, &QPushButton::clicked, this, [this] {
+        TfrmTrovaFlotta search(this);
+        search.SetToken(QStringLiteral("flotta"));
+        Dialogs::RunModal(&search);
+    });
+    connect(ui->cmdDisponibili, &QPushButton::clicked, this, [this] {
+        TfrmDisponibili list(this);
+        Dialogs::RunModal(&list);
+    });
     connect(ui->cmdEsporta, &QPushButton::clicked, this, [this] {
         TfrmExpFlotta dialog(this);
         Dialogs::RunModal(&dialog);
@@ -131,9 +142,6 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdAnteprima, &QPushButton::clicked, this, &TfrmFlotta::cmdAnteprimaClick);
     connect(ui->cmdStampa, &QPushButton::clicked, this, &TfrmFlotta::cmdStampaClick);
     connect(ui->cmdPDF, &QPushButton::clicked, this, &TfrmFlotta::cmdPDFClick);
-    // The search and the list of available vehicles are not part of the program yet.
-    for (QWidget *command : {ui->cmdTrova, ui->cmdDisponibili})
-        command->hide();
     for (const char *name : AttachmentLabels)
         findChild<QLabel *>(QLatin1String(name))->hide();
 }

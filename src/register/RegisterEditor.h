@@ -16,4 +16,9 @@ public:
     virtual bool LoadCard(const QString &archivePath, int cardNumber) = 0;
     // The archive the editor works on (its hidden lblFile).
     virtual QString ArchivePath() const = 0;
+    // A company vehicle picked in the fleet search: make and model, plate,
+    // driver and telephone go into the card on screen; nothing else changes
+    // (a stored card stays stored, a new one new).
+    virtual void ImportVehicle(const QString &vehicle, const QString &plate, const QString &driver,
+                               const QString &telephone) = 0;
 };

@@ -9,6 +9,7 @@
 #include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
 #include "app/TfrmGuida.h"
+#include "fleet/TfrmTrovaFlotta.h"
 #include "register/VisitRecord.h"
 #include "ui/WindowKit.h"
 #include "register/YearArchive.h"
@@ -111,8 +112,21 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->impOraEnt, &ClickableLabel::clicked, this, [this] { ui->txtOraEnt->setText(NowTimeText()); });
     connect(ui->impOraUscita, &ClickableLabel::clicked, this, [this] { ui->txtOraUsc->setText(NowTimeText()); });
     // The red arrow pulls a vehicle of the company fleet into the card through
-    // the fleet search; it stays hidden until that search is part of the program.
-    ui->impVeicolo->hide();
+    // the fleet search.
+    connect(ui->impVeicolo, &ClickableLabel::clicked, this, [this] {
+        TfrmTrovaFlotta search(this);
+        search.SetToken(QStringLiteral("registro"));
+        Dialogs::RunModal(&search);
+    });
+}
+
+void TfrmRegistro::ImportVehicle(const QString &vehicle, const QString &plate, const QString &driver,
+                                 const QString &telephone)
+{
+    ui->txtVeicolo->setText(Trim(vehicle));
+    ui->txtTarga->setText(Trim(plate));
+    ui->txtConduttore->setText(Trim(driver));
+    ui->txtTelCel->setText(Trim(telephone));
 }
 
 TfrmRegistro::~TfrmRegistro() = default;

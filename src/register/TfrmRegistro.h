@@ -23,6 +23,8 @@ public:
     void OpenYear(const QString &year) override;
     bool LoadCard(const QString &archivePath, int cardNumber) override;
     QString ArchivePath() const override;
+    void ImportVehicle(const QString &vehicle, const QString &plate, const QString &driver,
+                       const QString &telephone) override;
     // The date picker hands back the picked date for the field named by its
     // token ("dataent" entry date, "datausc" exit date, compared exactly);
     // false, and nothing written, for any other token.

@@ -5,6 +5,7 @@
 #include "register/TfrmRegistro.h"
 #include "ui/Navigator.h"
 
+#include <QListView>
 #include <QTest>
 
 ProgramWindows::ProgramWindows()
@@ -36,4 +37,20 @@ TfrmFlotta *ProgramWindows::showFleet()
     if (!QTest::qWaitForWindowExposed(editor))
         qWarning("the vehicle card editor was not exposed");
     return editor;
+}
+
+QStringList LinesOf(QListView *list)
+{
+    QStringList lines;
+    for (int r = 0; r < list->model()->rowCount(); ++r)
+        lines << list->model()->index(r, 0).data().toString();
+    return lines;
+}
+
+void DoubleClickLine(QListView *list, int row)
+{
+    const QModelIndex index = list->model()->index(row, 0);
+    const QPoint at = list->visualRect(index).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }

@@ -16,6 +16,12 @@ T *control(QWidget *window, const char *name)
     return found;
 }
 
+class QListView;
+// The texts of a list's lines, top to bottom.
+QStringList LinesOf(QListView *list);
+// Clicks the line of that row, then double-clicks it, as a user picks a line.
+void DoubleClickLine(QListView *list, int row);
+
 // The program's screens for one test: a fresh program folder, scripted
 // dialogs (so no modal window ever waits for a user), and the screens
 // created in their order; all destroyed again at the end.
