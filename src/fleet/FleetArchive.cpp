@@ -10,36 +10,22 @@ QString FleetArchive::Path()
 
 int FleetArchive::Count(const QString &path)
 {
-    RecordFile archive(path, VehicleRecord::Size);
-    const int count = archive.count();
-    archive.close();
-    return count;
+    return CardFile::Count(path, VehicleRecord::Size);
 }
 
 VehicleRecord FleetArchive::ReadCard(int cardNumber, const QString &path)
 {
-    RecordFile archive(path, VehicleRecord::Size);
-    if (cardNumber < 1 || cardNumber > archive.count())
-        throw IoError(QStringLiteral("no card %1 in %2").arg(cardNumber).arg(path));
-    archive.seek(cardNumber - 1);
-    const VehicleRecord card = VehicleRecord::fromBytes(archive.read());
-    archive.close();
-    return card;
+    return VehicleRecord::fromBytes(CardFile::Read(path, VehicleRecord::Size, cardNumber));
 }
 
 int FleetArchive::AppendCard(const VehicleRecord &card, const QString &path)
 {
-    RecordFile archive(path, VehicleRecord::Size);
-    const int number = archive.append(card.toBytes());
-    archive.close();
-    return number;
+    return CardFile::Append(path, card.toBytes());
 }
 
 void FleetArchive::RewriteCard(int cardNumber, const VehicleRecord &card, const QString &path)
 {
-    RecordFile archive(path, VehicleRecord::Size);
-    archive.rewrite(cardNumber - 1, card.toBytes());
-    archive.close();
+    CardFile::Rewrite(path, cardNumber, card.toBytes());
 }
 
 void FleetArchive::Reach(const QString &path)

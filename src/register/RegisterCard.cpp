@@ -42,38 +42,22 @@ std::optional<SaveRefusal> CheckCardForSave(const VisitRecord &card)
 
 int RegisterArchive::Count(const QString &path)
 {
-    RecordFile archive(path, VisitRecord::Size);
-    const int count = archive.count();
-    archive.close();
-    return count;
+    return CardFile::Count(path, VisitRecord::Size);
 }
 
 VisitRecord RegisterArchive::ReadCard(const QString &path, int cardNumber)
 {
-    RecordFile archive(path, VisitRecord::Size);
-    if (cardNumber < 1 || cardNumber > archive.count())
-        throw IoError(QStringLiteral("no card %1 in %2").arg(cardNumber).arg(path));
-    archive.seek(cardNumber - 1);
-    const VisitRecord card = VisitRecord::fromBytes(archive.read());
-    archive.close();
-    return card;
+    return VisitRecord::fromBytes(CardFile::Read(path, VisitRecord::Size, cardNumber));
 }
 
 int RegisterArchive::AppendCard(const QString &path, const VisitRecord &card)
 {
-    RecordFile archive(path, VisitRecord::Size);
-    // Counted under the archive's lock: a card saved at the same moment on
-    // another workstation gets another number.
-    const int number = archive.append(card.toBytes());
-    archive.close();
-    return number;
+    return CardFile::Append(path, card.toBytes());
 }
 
 void RegisterArchive::RewriteCard(const QString &path, int cardNumber, const VisitRecord &card)
 {
-    RecordFile archive(path, VisitRecord::Size);
-    archive.rewrite(cardNumber - 1, card.toBytes());
-    archive.close();
+    CardFile::Rewrite(path, cardNumber, card.toBytes());
 }
 
 int ShownCardNumber(const QString &position)

@@ -134,3 +134,39 @@ void RecordFile::rewrite(int index, const QByteArray &record)
     FileLock lock(m_file);
     writeAt(index, record);
 }
+
+int CardFile::Count(const QString &path, int recordSize)
+{
+    RecordFile archive(path, recordSize);
+    const int count = archive.count();
+    archive.close();
+    return count;
+}
+
+QByteArray CardFile::Read(const QString &path, int recordSize, int cardNumber)
+{
+    RecordFile archive(path, recordSize);
+    if (cardNumber < 1 || cardNumber > archive.count())
+        throw IoError(QStringLiteral("no card %1 in %2").arg(cardNumber).arg(path));
+    archive.seek(cardNumber - 1);
+    const QByteArray record = archive.read();
+    archive.close();
+    return record;
+}
+
+int CardFile::Append(const QString &path, const QByteArray &record)
+{
+    RecordFile archive(path, int(record.size()));
+    // Counted under the archive's lock: a card saved at the same moment on
+    // another workstation gets another number.
+    const int number = archive.append(record);
+    archive.close();
+    return number;
+}
+
+void CardFile::Rewrite(const QString &path, int cardNumber, const QByteArray &record)
+{
+    RecordFile archive(path, int(record.size()));
+    archive.rewrite(cardNumber - 1, record);
+    archive.close();
+}

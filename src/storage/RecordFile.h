@@ -57,3 +57,17 @@ private:
     int m_blockFirst = 0;
     int m_blockRecords = 0;
 };
+
+// One action on an archive of fixed records, card numbers 1-based: each opens
+// the archive (created when missing), does its work and closes it. Failures
+// are raised as IoError (ArchiveBusy when another workstation holds the lock
+// of a write).
+namespace CardFile {
+int Count(const QString &path, int recordSize);
+// The record of card cardNumber; IoError when there is none.
+QByteArray Read(const QString &path, int recordSize, int cardNumber);
+// A new record appended under the archive's lock; returns its card number.
+int Append(const QString &path, const QByteArray &record);
+// Card cardNumber replaced in place under the archive's lock.
+void Rewrite(const QString &path, int cardNumber, const QByteArray &record);
+} // namespace CardFile
