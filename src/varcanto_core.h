@@ -16,6 +16,7 @@
 #include "register/YearArchive.h"
 #include "register/RegisterExport.h"
 #include "register/RegisterLists.h"
+#include "register/TransitStatistics.h"
 #include "fleet/VehicleRecord.h"
 #include "fleet/FleetArchive.h"
 #include "fleet/FleetExport.h"

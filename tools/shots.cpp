@@ -16,9 +16,15 @@
 #include "app/TfrmSplash.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmPartitaIva.h"
+#include "storage/Environment.h"
+#include "register/VisitRecord.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QTest>
 
@@ -53,6 +59,41 @@ void shootDialog(QWidget *owner, const QString &name, const std::function<void(D
     dialog.show();
     save(&dialog, name);
 }
+// A year of sample cards in a temporary program folder, so the statistics
+// show a chart without touching the real archives.
+void writeSampleYear(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    const int perMonth[12] = {42, 51, 63, 58, 71, 66, 48, 22, 69, 74, 60, 37};
+    for (int m = 0; m < 12; ++m) {
+        for (int i = 0; i < perMonth[m]; ++i) {
+            VisitRecord card;
+            card.DataEnt = QStringLiteral("%1/%2/2021").arg(i % 28 + 1, 2, 10, QLatin1Char('0')).arg(m + 1, 2, 10, QLatin1Char('0'));
+            card.OraEnt = QStringLiteral("08:30");
+            file.write(card.toBytes());
+        }
+    }
+}
+
+// Every showing of the statistics starts from the year panel: type the year
+// and press Apri on the shown window, then take the picture.
+void shootChart(QWidget *screen, const char *kindButton, const QString &name)
+{
+    screen->show();
+    screen->findChild<QPushButton *>(QLatin1String(kindButton))->click();
+    screen->findChild<QLineEdit *>(QStringLiteral("txtAnno"))->setText(QStringLiteral("2021"));
+    screen->findChild<QPushButton *>(QStringLiteral("btnApri"))->click();
+    shootScreen(screen, name);
+}
+
+void shootStatistics(QWidget *screen)
+{
+    shootScreen(screen, "statistiche");
+    shootChart(screen, "btnTorta", "statistiche_torta");
+    shootChart(screen, "btnBarre", "statistiche_barre");
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -69,6 +110,11 @@ int main(int argc, char *argv[])
     shootScreen(screen(ScreenId::YearMenu), "menu_registro");
     shootScreen(screen(ScreenId::Register), "registro");
     shootScreen(screen(ScreenId::Fleet), "flotta");
+    QTemporaryDir sample;
+    SetProgramFolder(sample.path());
+    writeSampleYear(ProgramFolder() + QStringLiteral("2021.vis"));
+    shootStatistics(screen(ScreenId::Statistics));
+    SetProgramFolder(QString());
     shootDialog<TfrmGuida>(screen(ScreenId::StartMenu), "guida", [](TfrmGuida &help) { help.ShowTopic(HelpStartMenu()); });
     shootDialog<TfrmInfo>(screen(ScreenId::StartMenu), "info");
     shootDialog<TfrmSplash>(screen(ScreenId::StartMenu), "splash");

@@ -6,6 +6,7 @@
 #include "app/TfrmPassword.h"
 #include "fleet/TfrmFlotta.h"
 #include "register/TfrmRegistro.h"
+#include "register/TfrmStatistiche.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Navigator.h"
 #include "ui/Pictures.h"
@@ -49,6 +50,7 @@ void CreateWindows()
     addScreen(ScreenId::Fleet, new TfrmFlotta());
     addScreen(ScreenId::YearMenu, new TfrmMenuRegistro());
     addScreen(ScreenId::Register, new TfrmRegistro());
+    addScreen(ScreenId::Statistics, new TfrmStatistiche());
 }
 
 void DestroyWindows()

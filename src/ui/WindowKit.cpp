@@ -92,8 +92,8 @@ private:
 class DigitsOnly : public QObject
 {
 public:
-    DigitsOnly(QLineEdit *field, QWidget *enterTarget)
-        : QObject(field), m_enterTarget(enterTarget)
+    DigitsOnly(QLineEdit *field, QWidget *enterTarget, bool tabPasses)
+        : QObject(field), m_enterTarget(enterTarget), m_tabPasses(tabPasses)
     {
     }
     bool eventFilter(QObject *, QEvent *event) override
@@ -111,9 +111,10 @@ public:
         case Qt::Key_Delete:
         case Qt::Key_Left:
         case Qt::Key_Right:
+            return false;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            return false;
+            return !m_tabPasses;
         default:
             break;
         }
@@ -125,6 +126,7 @@ public:
 
 private:
     QWidget *m_enterTarget;
+    bool m_tabPasses;
 };
 
 // Whatever the route into the field (typing, paste, drop, context menu,
@@ -281,9 +283,9 @@ void AttachHighlights(QWidget *window, const QStringList &roles)
     }
 }
 
-void AttachDigitsOnly(QLineEdit *field, QWidget *enterTarget)
+void AttachDigitsOnly(QLineEdit *field, QWidget *enterTarget, bool tabPasses)
 {
-    field->installEventFilter(new DigitsOnly(field, enterTarget));
+    field->installEventFilter(new DigitsOnly(field, enterTarget, tabPasses));
     field->setValidator(new DigitsValidator(field));
 }
 

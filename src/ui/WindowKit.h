@@ -34,8 +34,9 @@ void AttachEnterOrder(QWidget *window, const NamePairs &order);
 void AttachHighlights(QWidget *window, const QStringList &roles);
 
 // Only digits, Backspace, Delete and the Left/Right arrows reach the field;
-// Enter moves the focus to enterTarget; every other key is discarded.
-void AttachDigitsOnly(QLineEdit *field, QWidget *enterTarget);
+// Enter moves the focus to enterTarget; every other key is discarded. Tab
+// moves the focus on as usual unless tabPasses is false.
+void AttachDigitsOnly(QLineEdit *field, QWidget *enterTarget, bool tabPasses = true);
 
 // While the user types, the field's text becomes upper-case(trim(text)).
 void AttachPlateUpperCase(QLineEdit *field);
