@@ -11,7 +11,7 @@
 #include "ui/Chart3D.h"
 #include "ui/Dialogs.h"
 #include "ui/Navigator.h"
-#include "ui/ScanFeedback.h"
+#include "ui/ScanProgressWindow.h"
 #include "ui/WindowKit.h"
 
 #include <QCloseEvent>
@@ -127,7 +127,7 @@ void TfrmStatistiche::btnApriClick()
 
     std::array<int, 12> counts{};
     try {
-        ScanFeedback feedback(this, QStringLiteral("Conteggio dei transiti dell'anno %1 in corso...").arg(year));
+        ScanProgressWindow feedback(this, QStringLiteral("Conteggio dei transiti dell'anno %1 in corso...").arg(year));
         counts = CountMonthlyTransits(ui->lblFile->text(), year, feedback.progress());
     } catch (const IoError &e) {
         // The year panel stays: a failed count is never shown as a year

@@ -1,4 +1,4 @@
-#include "ui/ScanFeedback.h"
+#include "ui/ScanProgressWindow.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -7,20 +7,20 @@ namespace {
 constexpr qint64 QuietMilliseconds = 500;
 }
 
-ScanFeedback::ScanFeedback(QWidget *window, const QString &text)
+ScanProgressWindow::ScanProgressWindow(QWidget *window, const QString &text)
     : m_window(window), m_text(text)
 {
     m_timer.start();
 }
 
-ScanFeedback::~ScanFeedback() = default;
+ScanProgressWindow::~ScanProgressWindow() = default;
 
-ScanProgress ScanFeedback::progress()
+ScanProgress ScanProgressWindow::progress()
 {
     return [this](int done, int total) { advance(done, total); };
 }
 
-void ScanFeedback::advance(int done, int total)
+void ScanProgressWindow::advance(int done, int total)
 {
     if (!m_dialog) {
         if (m_timer.elapsed() < QuietMilliseconds || done >= total)

@@ -12,13 +12,13 @@
 class QProgressDialog;
 class QWidget;
 
-class ScanFeedback
+class ScanProgressWindow
 {
 public:
-    ScanFeedback(QWidget *window, const QString &text);
-    ~ScanFeedback();
-    ScanFeedback(const ScanFeedback &) = delete;
-    ScanFeedback &operator=(const ScanFeedback &) = delete;
+    ScanProgressWindow(QWidget *window, const QString &text);
+    ~ScanProgressWindow();
+    ScanProgressWindow(const ScanProgressWindow &) = delete;
+    ScanProgressWindow &operator=(const ScanProgressWindow &) = delete;
 
     // The progress callback to hand to the walk; valid while this object lives.
     ScanProgress progress();
