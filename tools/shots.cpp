@@ -13,6 +13,10 @@
 #include "register/TfrmMenuRegistro.h"
 #include "app/TfrmPassword.h"
 #include "register/TfrmRegistro.h"
+#include "register/TfrmNonUsciti.h"
+#include "register/RegisterEditor.h"
+#include "storage/Environment.h"
+#include "register/TfrmTrovaVisite.h"
 #include "app/TfrmSplash.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmPartitaIva.h"
@@ -26,6 +30,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -119,6 +124,12 @@ int main(int argc, char *argv[])
     shootDialog<TfrmInfo>(screen(ScreenId::StartMenu), "info");
     shootDialog<TfrmSplash>(screen(ScreenId::StartMenu), "splash");
     shootDialog<TfrmCalendario>(screen(ScreenId::Register), "calendario");
+    // The register's dialogs read an archive: an empty one in a folder of its own.
+    QTemporaryDir archives;
+    SetProgramFolder(archives.path());
+    Navigator::As<RegisterEditor>(ScreenId::Register)->OpenYear(QStringLiteral("2026"));
+    shootDialog<TfrmNonUsciti>(screen(ScreenId::Register), "non_usciti");
+    shootDialog<TfrmTrovaVisite>(screen(ScreenId::Register), "trova_visite");
     shootDialog<TfrmCodFisc>(screen(ScreenId::Fleet), "codfisc", [](TfrmCodFisc &check) { check.SetCode("RSSMRA85T10A562S"); });
     shootDialog<TfrmPartitaIva>(screen(ScreenId::Fleet), "partitaiva",
                                 [](TfrmPartitaIva &check) { check.SetNumber("00743110157"); });

@@ -5,6 +5,7 @@
 #include "register/RegisterCard.h"
 #include "register/TfrmEntratiOggi.h"
 #include "register/TfrmNonUsciti.h"
+#include "register/TfrmTrovaVisite.h"
 #include "register/TfrmUscitiOggi.h"
 #include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
@@ -95,11 +96,12 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->btnNuovo, &QPushButton::clicked, this, &TfrmRegistro::btnNuovoClick);
     connect(ui->btnSalva, &QPushButton::clicked, this, &TfrmRegistro::btnSalvaClick);
     connect(ui->btnGuida, &QPushButton::clicked, this, &TfrmRegistro::btnGuidaClick);
+    connect(ui->btnTrova, &QPushButton::clicked, this, &TfrmRegistro::btnTrovaClick);
     connect(ui->btnNonUsciti, &QPushButton::clicked, this, &TfrmRegistro::btnNonUscitiClick);
     connect(ui->btnEntratiOggi, &QPushButton::clicked, this, &TfrmRegistro::btnEntratiOggiClick);
     connect(ui->btnUscitiOggi, &QPushButton::clicked, this, &TfrmRegistro::btnUscitiOggiClick);
     // Shown as each of their windows becomes part of the program.
-    for (QWidget *pending : {static_cast<QWidget *>(ui->btnTrova), static_cast<QWidget *>(ui->btnStampa),
+    for (QWidget *pending : {static_cast<QWidget *>(ui->btnStampa),
                              static_cast<QWidget *>(ui->btnExcel)})
         pending->hide();
     connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmRegistro::btnEsciClick);
@@ -215,7 +217,14 @@ void TfrmRegistro::btnGuidaClick()
     ShowHelp(this, HelpRegister());
 }
 
-// The daily lists load a double-clicked card through LoadCard.
+// The search and the daily lists load a double-clicked card through LoadCard.
+void TfrmRegistro::btnTrovaClick()
+{
+    TfrmTrovaVisite search(this);
+    search.SetToken(QStringLiteral("registro"));
+    Dialogs::RunModal(&search);
+}
+
 void TfrmRegistro::btnNonUscitiClick()
 {
     TfrmNonUsciti list(this);

@@ -38,6 +38,7 @@ private:
     void btnNuovoClick();
     void btnSalvaClick();
     void btnGuidaClick();
+    void btnTrovaClick();
     void btnNonUscitiClick();
     void btnEntratiOggiClick();
     void btnUscitiOggiClick();

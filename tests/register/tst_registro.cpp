@@ -375,7 +375,7 @@ private slots:
         }
         QCOMPARE(program->script.messages.size(), 0);
 
-        const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnNonUsciti", "btnEntratiOggi",
+        const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnTrova", "btnNonUsciti", "btnEntratiOggi",
                                                                 "btnUscitiOggi", "btnGuida", "btnEsci"};
         field("txtDataEnt")->setFocus();
         for (const QString &next : tabOrder.mid(1)) {
