@@ -17,6 +17,8 @@
 #include "register/RegisterEditor.h"
 #include "storage/Environment.h"
 #include "register/TfrmTrovaVisite.h"
+#include "register/TfrmStampaVisita.h"
+#include "register/TfrmExpVisite.h"
 #include "app/TfrmSplash.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmPartitaIva.h"
@@ -130,6 +132,8 @@ int main(int argc, char *argv[])
     Navigator::As<RegisterEditor>(ScreenId::Register)->OpenYear(QStringLiteral("2026"));
     shootDialog<TfrmNonUsciti>(screen(ScreenId::Register), "non_usciti");
     shootDialog<TfrmTrovaVisite>(screen(ScreenId::Register), "trova_visite");
+    shootDialog<TfrmStampaVisita>(screen(ScreenId::Register), "stampa_visita");
+    shootDialog<TfrmExpVisite>(screen(ScreenId::Register), "esporta_visite");
     shootDialog<TfrmCodFisc>(screen(ScreenId::Fleet), "codfisc", [](TfrmCodFisc &check) { check.SetCode("RSSMRA85T10A562S"); });
     shootDialog<TfrmPartitaIva>(screen(ScreenId::Fleet), "partitaiva",
                                 [](TfrmPartitaIva &check) { check.SetNumber("00743110157"); });

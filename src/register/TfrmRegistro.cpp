@@ -6,6 +6,8 @@
 #include "register/TfrmEntratiOggi.h"
 #include "register/TfrmNonUsciti.h"
 #include "register/TfrmTrovaVisite.h"
+#include "register/TfrmStampaVisita.h"
+#include "register/TfrmExpVisite.h"
 #include "register/TfrmUscitiOggi.h"
 #include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
@@ -100,10 +102,8 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->btnNonUsciti, &QPushButton::clicked, this, &TfrmRegistro::btnNonUscitiClick);
     connect(ui->btnEntratiOggi, &QPushButton::clicked, this, &TfrmRegistro::btnEntratiOggiClick);
     connect(ui->btnUscitiOggi, &QPushButton::clicked, this, &TfrmRegistro::btnUscitiOggiClick);
-    // Shown as each of their windows becomes part of the program.
-    for (QWidget *pending : {static_cast<QWidget *>(ui->btnStampa),
-                             static_cast<QWidget *>(ui->btnExcel)})
-        pending->hide();
+    connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmRegistro::btnStampaClick);
+    connect(ui->btnExcel, &QPushButton::clicked, this, &TfrmRegistro::btnExcelClick);
     connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmRegistro::btnEsciClick);
     connect(ui->cmdPrimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::First); });
     connect(ui->cmdIndietro, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Previous); });
@@ -241,6 +241,20 @@ void TfrmRegistro::btnUscitiOggiClick()
 {
     TfrmUscitiOggi list(this);
     Dialogs::RunModal(&list);
+}
+
+// The card as the fields show it, saved or not.
+void TfrmRegistro::btnStampaClick()
+{
+    TfrmStampaVisita print(this);
+    print.SetCard(RecordFromControls(this, VisitFields));
+    Dialogs::RunModal(&print);
+}
+
+void TfrmRegistro::btnExcelClick()
+{
+    TfrmExpVisite exportWindow(this);
+    Dialogs::RunModal(&exportWindow);
 }
 
 void TfrmRegistro::btnEsciClick()

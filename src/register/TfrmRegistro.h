@@ -42,6 +42,8 @@ private:
     void btnNonUscitiClick();
     void btnEntratiOggiClick();
     void btnUscitiOggiClick();
+    void btnStampaClick();
+    void btnExcelClick();
     void btnEsciClick();
     void MoveTo(Arrow arrow);
     void OpenDatePicker(const QString &token);

@@ -376,7 +376,7 @@ private slots:
         QCOMPARE(program->script.messages.size(), 0);
 
         const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnTrova", "btnNonUsciti", "btnEntratiOggi",
-                                                                "btnUscitiOggi", "btnGuida", "btnEsci"};
+                                                                "btnUscitiOggi", "btnStampa", "btnExcel", "btnGuida", "btnEsci"};
         field("txtDataEnt")->setFocus();
         for (const QString &next : tabOrder.mid(1)) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -1,0 +1,30 @@
+#pragma once
+// The register export: every card of the register editor's archive in a grid,
+// one row per card in archive order, some columns open to corrections, and
+// the grid written as a spreadsheet file.
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TfrmExpVisite;
+}
+class CardGridModel;
+
+class TfrmExpVisite : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmExpVisite(QWidget *parent = nullptr);
+    ~TfrmExpVisite() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormShow();
+    void cmdEsportaClick();
+    void cmdGuidaClick();
+
+    std::unique_ptr<Ui::TfrmExpVisite> ui;
+    std::unique_ptr<CardGridModel> m_grid;
+};
