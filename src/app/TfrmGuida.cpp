@@ -6,6 +6,12 @@
 #include "app/TMisc.h"
 #include "ui/WindowKit.h"
 
+#include <QFileInfo>
+
+const QString ManualMissingText = QStringLiteral(
+    "Attenzione: la guida in formato PDF (Guida.pdf) non è presente nella cartella del programma.\n\r\n\r"
+    "Copiare il file Guida.pdf nella cartella %1 oppure reinstallare il programma.");
+
 TfrmGuida::TfrmGuida(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::TfrmGuida)
@@ -34,9 +40,16 @@ void TfrmGuida::ShowTopic(const HelpTopic &topic)
     ui->txtGuida->setPlainText(topic.text);
 }
 
+// The manual is a file of its own beside the program; when it is not there
+// the user is told, instead of a click that seems to do nothing.
 void TfrmGuida::lnkWebClick()
 {
-    TMisc::Open(QLatin1Char('"') + ProgramFolder() + QStringLiteral("Guida.pdf") + QLatin1Char('"'));
+    const QString manual = ProgramFolder() + QStringLiteral("Guida.pdf");
+    if (!QFileInfo(manual).isFile()) {
+        Dialogs::Message(this, MessageKind::Warning, ManualMissingText.arg(ProgramFolder()));
+        return;
+    }
+    TMisc::Open(QLatin1Char('"') + manual + QLatin1Char('"'));
 }
 
 void TfrmGuida::btnChiudiClick()

@@ -26,5 +26,8 @@ private:
     Ui::TfrmGuida *ui;
 };
 
+// The warning shown when the manual is missing; %1 is the program folder.
+extern const QString ManualMissingText;
+
 // Opens the help window on a topic, modally, owned by owner.
 void ShowHelp(QWidget *owner, const HelpTopic &topic);

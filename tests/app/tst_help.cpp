@@ -12,6 +12,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -141,10 +142,14 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, subfolder);
         QFETCH(QString, expected);
-        if (!subfolder.isEmpty())
+        if (!subfolder.isEmpty()) {
+            QDir().mkpath(m_folder->folder() + subfolder);
             SetProgramFolder(m_folder->folder() + subfolder);
+        }
         if (expected.contains(QLatin1String("%1")))
             expected = expected.arg(ProgramFolder());
+        if (kind == QLatin1String("help"))
+            m_folder->write(QStringLiteral("Guida.pdf"), "%PDF-1.4\n");
 
         auto dialog = makeDialog(kind);
         QTest::mouseClick(dialog->findChild<QLabel *>(control), Qt::LeftButton);
@@ -152,6 +157,20 @@ private slots:
         QCOMPARE(linkColour(*dialog), DarkBlue);
         if (!subfolder.isEmpty())
             QVERIFY(expected.contains(QLatin1Char(' ')));
+    }
+
+    // Without the manual in the program folder the link says so and hands
+    // nothing to the shell.
+    void missingManualIsTold()
+    {
+        auto dialog = makeDialog(QStringLiteral("help"));
+        QTest::mouseClick(dialog->findChild<QLabel *>("imgPDF"), Qt::LeftButton);
+        QVERIFY(m_script->shellOpens.isEmpty());
+        QCOMPARE(m_script->messages.size(), 1);
+        QCOMPARE(m_script->messages[0].kind, MessageKind::Warning);
+        QCOMPARE(m_script->messages[0].text, ManualMissingText.arg(ProgramFolder()));
+        QVERIFY(m_script->messages[0].text.contains(QStringLiteral("Guida.pdf")));
+        QCOMPARE(linkColour(*dialog), DarkBlue);
     }
 
     // Pressing turns the link orange; letting go turns it dark blue again,
