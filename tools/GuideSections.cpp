@@ -12,7 +12,10 @@
 #include "fleet/TfrmTrovaFlotta.h"
 #include "register/RegisterEditor.h"
 #include "register/TfrmEntratiOggi.h"
+#include "register/TfrmExpVisite.h"
 #include "register/TfrmNonUsciti.h"
+#include "register/TfrmStampaVisita.h"
+#include "register/TfrmTrovaVisite.h"
 #include "register/TfrmUscitiOggi.h"
 #include "ui/Navigator.h"
 #include "ui/TfrmCalendario.h"
@@ -175,6 +178,25 @@ QList<GuideSection> GuideSections()
                                      "scheda nella finestra del registro. La casella di ricerca trova una riga "
                                      "dell'elenco e l'elenco può essere stampato.")},
                      dialog<TfrmNonUsciti>(ScreenId::Register),
+                     {},
+                     {}});
+
+    sections.append({QStringLiteral("Ricerca nel registro"),
+                     {paragraphs(HelpRegister()).value(5),
+                      QStringLiteral("Nelle righe trovate un doppio clic carica la scheda nella finestra del "
+                                     "registro.")},
+                     dialog<TfrmTrovaVisite>(ScreenId::Register),
+                     {},
+                     {}});
+    sections.append({QStringLiteral("Stampa della scheda del registro"),
+                     {QStringLiteral("La scheda visualizzata si stampa in due copie su un unico foglio A4, una per "
+                                     "il conducente e una per l'azienda, separate dalla linea di taglio.")},
+                     dialog<TfrmStampaVisita>(ScreenId::Register),
+                     {},
+                     {}});
+    sections.append({QStringLiteral("Esportazione del registro"),
+                     paragraphs(HelpRegisterExport()),
+                     dialog<TfrmExpVisite>(ScreenId::Register),
                      {},
                      {}});
 
