@@ -15,6 +15,7 @@
 #include "ui/WindowKit.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QPrinter>
 
 namespace {
@@ -56,6 +57,8 @@ TfrmStatistiche::TfrmStatistiche(QWidget *parent)
     : ScreenWindow(parent), ui(std::make_unique<Ui::TfrmStatistiche>())
 {
     ui->setupUi(this);
+    // A picture that only decorates: a plain label, not a button for screen readers.
+    ui->icoStatistiche->setPixmap(QIcon(QStringLiteral(":/img/statistics.svg")).pixmap(QSize(150, 150), devicePixelRatioF()));
     ui->txtAnno->setMaxLength(4);
     // Only digits reach the year: not even Tab leaves the field; Enter goes to Apri.
     AttachDigitsOnly(ui->txtAnno, ui->btnApri, false);
