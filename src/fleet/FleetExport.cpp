@@ -2,6 +2,7 @@
 
 #include "fleet/VehicleRecord.h"
 #include "storage/IoError.h"
+#include "storage/Cp1252.h"
 #include "storage/TextRules.h"
 
 namespace {
@@ -72,38 +73,83 @@ constexpr auto &CodFisc = FieldNamed(VehicleFields, "CodFisc");
 constexpr auto &Recapito = FieldNamed(VehicleFields, "Recapito");
 constexpr auto &Note = FieldNamed(VehicleFields, "Note");
 
-QString f(const char *record, const FieldSpec<VehicleRecord> &field)
+// The trimmed Windows-1252 bytes of a field.
+QByteArrayView bytesOf(const char *record, const FieldSpec<VehicleRecord> &field)
 {
-    return FieldText(record, field);
+    const int length = std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
+    const char *text = record + field.offset + 1;
+    int first = 0, last = length;
+    while (first < last && static_cast<unsigned char>(text[first]) <= 0x20)
+        ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
+        --last;
+    return QByteArrayView(text + first, last - first);
 }
 
-QStringList rowOf(const char *record)
+// A row: 26 two-byte offsets (where each of the 25 cells starts, then the
+// end), then the cells' bytes one after another, so any cell is found at once.
+constexpr int RowHeader = 26 * 2;
+
+void setOffset(QByteArray &row, int index, qsizetype at)
 {
-    return {f(record, Veicolo),
-            f(record, Marca) + QLatin1Char(' ') + f(record, Modello),
-            f(record, Colore),
-            f(record, Alimentazione),
-            f(record, Targa),
-            f(record, Impianti),
-            f(record, Telaio),
-            f(record, Immatricolazione),
-            f(record, Cilindrata),
-            f(record, Cavalli),
-            QStringLiteral("Data: ") + f(record, DataAcq) + QStringLiteral("  Prezzo: ") + f(record, PrezzoAcq),
-            f(record, Telepass),
-            f(record, Posti),
-            f(record, Viacard),
-            f(record, Uso),
-            f(record, Pneumatici),
-            f(record, Ambientale),
-            f(record, Officina),
-            f(record, Compagnia),
-            f(record, Incidenti),
-            f(record, Stato),
-            f(record, Conducente),
-            f(record, CodFisc),
-            f(record, Recapito),
-            f(record, Note)};
+    row[2 * index] = char(at & 0xFF);
+    row[2 * index + 1] = char((at >> 8) & 0xFF);
+}
+
+int offsetOf(const QByteArray &row, int index)
+{
+    return static_cast<unsigned char>(row.at(2 * index)) | (static_cast<unsigned char>(row.at(2 * index + 1)) << 8);
+}
+
+// The 25 cells of a vehicle, in the archive's own code page: a few hundred
+// bytes per vehicle instead of 25 text objects.
+QByteArray rowBytes(const char *record)
+{
+    QByteArray row(RowHeader, '\0');
+    row.reserve(RowHeader + 400);
+    int cell = 0;
+    const auto add = [&](std::initializer_list<QByteArrayView> pieces) {
+        setOffset(row, cell++, row.size());
+        for (QByteArrayView piece : pieces)
+            row.append(piece.data(), piece.size());
+    };
+    const auto one = [&](const FieldSpec<VehicleRecord> &field) { add({bytesOf(record, field)}); };
+    one(Veicolo);
+    add({bytesOf(record, Marca), " ", bytesOf(record, Modello)});
+    one(Colore);
+    one(Alimentazione);
+    one(Targa);
+    one(Impianti);
+    one(Telaio);
+    one(Immatricolazione);
+    one(Cilindrata);
+    one(Cavalli);
+    add({"Data: ", bytesOf(record, DataAcq), "  Prezzo: ", bytesOf(record, PrezzoAcq)});
+    one(Telepass);
+    one(Posti);
+    one(Viacard);
+    one(Uso);
+    one(Pneumatici);
+    one(Ambientale);
+    one(Officina);
+    one(Compagnia);
+    one(Incidenti);
+    one(Stato);
+    one(Conducente);
+    one(CodFisc);
+    one(Recapito);
+    one(Note);
+    setOffset(row, cell, row.size());
+    return row;
+}
+
+// The bytes of cell column (0-24) of a row.
+QByteArrayView cellOf(const QByteArray &row, int column)
+{
+    if (row.size() < RowHeader || column < 0 || column >= 25)
+        return {};
+    const int begin = offsetOf(row, column);
+    return QByteArrayView(row.constData() + begin, offsetOf(row, column + 1) - begin);
 }
 
 QList<QStringList> blankRows()
@@ -123,7 +169,14 @@ QList<SpreadsheetColumn> FleetExportColumns()
 void ReadFleetExportRows(const QString &archivePath, QList<QStringList> &rows, const ScanProgress &progress)
 {
     ScanArchive(archivePath, VehicleRecord::Size, [&rows](int, const char *record) {
-        rows.append(rowOf(record));
+        const QByteArray row = rowBytes(record);
+        QStringList texts;
+        texts.reserve(25);
+        for (int c = 0; c < 25; ++c) {
+            const QByteArrayView bytes = cellOf(row, c);
+            texts << FromCp1252(bytes.data(), bytes.size());
+        }
+        rows.append(texts);
         return true;
     }, progress);
 }
@@ -136,7 +189,7 @@ QList<QStringList> FleetExportRows(const QString &archivePath)
 }
 
 FleetGridModel::FleetGridModel(QObject *parent)
-    : QAbstractTableModel(parent), m_rows(blankRows())
+    : QAbstractTableModel(parent), m_rows(BlankRows)
 {
 }
 
@@ -158,22 +211,25 @@ QList<int> FleetGridModel::Widths()
 
 void FleetGridModel::Fill(const QString &archivePath, const ScanProgress &progress)
 {
-    QList<QStringList> rows;
+    QList<QByteArray> rows;
+    const auto take = [&] {
+        beginResetModel();
+        m_typed.clear();
+        m_blank = rows.isEmpty();
+        m_rows = m_blank ? QList<QByteArray>(BlankRows) : std::move(rows);
+        endResetModel();
+    };
     try {
-        ReadFleetExportRows(archivePath, rows, progress);
+        ScanArchive(archivePath, VehicleRecord::Size, [&rows](int, const char *record) {
+            rows.append(rowBytes(record));
+            return true;
+        }, progress);
     } catch (const IoError &) {
-        if (!rows.isEmpty()) {
-            beginResetModel();
-            m_rows = std::move(rows);
-            m_blank = false;
-            endResetModel();
-        }
+        if (!rows.isEmpty())
+            take();
         throw;
     }
-    beginResetModel();
-    m_blank = rows.isEmpty();
-    m_rows = m_blank ? blankRows() : std::move(rows);
-    endResetModel();
+    take();
 }
 
 int FleetGridModel::rowCount(const QModelIndex &parent) const
@@ -188,11 +244,15 @@ int FleetGridModel::columnCount(const QModelIndex &parent) const
 
 QString FleetGridModel::Text(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column > 25)
+    if (row < 0 || row >= m_rows.size() || column < 0 || column > 25 || m_blank)
         return {};
     if (column == 0)
-        return m_blank ? QString() : QString::number(row + 1);
-    return m_rows.at(row).value(column - 1);
+        return QString::number(row + 1);
+    const auto typed = m_typed.constFind(qint64(row) * 26 + column);
+    if (typed != m_typed.constEnd())
+        return *typed;
+    const QByteArrayView bytes = cellOf(m_rows.at(row), column - 1);
+    return FromCp1252(bytes.data(), bytes.size());
 }
 
 QVariant FleetGridModel::data(const QModelIndex &index, int role) const
@@ -206,7 +266,7 @@ bool FleetGridModel::setData(const QModelIndex &index, const QVariant &value, in
 {
     if (!index.isValid() || role != Qt::EditRole || !editable(index.column()))
         return false;
-    m_rows[index.row()][index.column() - 1] = value.toString();
+    m_typed.insert(qint64(index.row()) * 26 + index.column(), value.toString());
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
@@ -230,8 +290,26 @@ Qt::ItemFlags FleetGridModel::flags(const QModelIndex &index) const
     return flags;
 }
 
+// The file's columns are the grid's columns 1 onwards; stored texts go out
+// as the archive's own bytes, corrections as typed.
 void FleetGridModel::WriteCell(int row, int column, SpreadsheetCell &cell) const
 {
-    // The file's columns are the grid's columns 1 onwards.
-    cell.text(Text(row, column + 1));
+    const int gridColumn = column + 1;
+    const auto typed = m_typed.constFind(qint64(row) * 26 + gridColumn);
+    if (typed != m_typed.constEnd()) {
+        cell.text(*typed);
+        return;
+    }
+    if (m_blank || row < 0 || row >= m_rows.size())
+        return;
+    const QByteArrayView bytes = cellOf(m_rows.at(row), column);
+    cell.cp1252(bytes.data(), bytes.size());
+}
+
+qint64 FleetGridModel::HeldBytes() const
+{
+    qint64 bytes = 0;
+    for (const QByteArray &row : m_rows)
+        bytes += row.size();
+    return bytes;
 }

@@ -6,6 +6,8 @@
 #include "storage/SpreadsheetExport.h"
 
 #include <QAbstractTableModel>
+#include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -52,7 +54,13 @@ public:
     int RowCount() const override { return rowCount(); }
     void WriteCell(int row, int column, SpreadsheetCell &cell) const override;
 
+    // Bytes held for the rows (the archive's own code page, a few hundred
+    // bytes per vehicle).
+    qint64 HeldBytes() const;
+
 private:
-    QList<QStringList> m_rows;
+    QList<QByteArray> m_rows;
     bool m_blank = true;
+    // Corrections typed into the grid, by row * 26 + column.
+    QHash<qint64, QString> m_typed;
 };

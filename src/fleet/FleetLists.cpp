@@ -5,6 +5,8 @@
 #include "storage/IoError.h"
 #include "storage/TextRules.h"
 
+#include <algorithm>
+
 namespace {
 constexpr auto &Marca = FieldNamed(VehicleFields, "Marca");
 constexpr auto &Modello = FieldNamed(VehicleFields, "Modello");
@@ -72,7 +74,16 @@ bool VehicleMatches(const char *record, const FleetCriteria &criteria)
 
 bool VehicleIsAvailable(const char *record)
 {
-    return FieldText(record, Disponibile) == AvailableYes;
+    // Compared on the stored bytes ("Sì" is 'S' and 0xEC), blanks around
+    // them aside, without decoding the field of every vehicle.
+    const int length = std::min<int>(static_cast<unsigned char>(record[Disponibile.offset]), Disponibile.capacity);
+    const unsigned char *text = reinterpret_cast<const unsigned char *>(record + Disponibile.offset + 1);
+    int first = 0, last = length;
+    while (first < last && text[first] <= 0x20)
+        ++first;
+    while (last > first && text[last - 1] <= 0x20)
+        --last;
+    return last - first == 2 && text[first] == 'S' && text[first + 1] == 0xEC;
 }
 
 QString FleetListLine(const char *record)

@@ -3,6 +3,7 @@
 #include "storage/TextRules.h"
 
 #include <algorithm>
+#include <numeric>
 
 QString ListColumn(const QString &text, int width)
 {
@@ -35,8 +36,23 @@ bool ListTextLess(const QString &a, const QString &b)
 
 void SortListLines(QList<ListLine> &lines)
 {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const ListLine &x, const ListLine &y) { return ListTextLess(x.text, y.text); });
+    // Each line's key is made once, with a-z turned into A-Z; two keys then
+    // compare as plain UTF-16 texts (a prefix first), which is the lists'
+    // order and runs many times faster than mapping letters in every
+    // comparison of a sort of long lines that begin alike.
+    QList<QString> keys;
+    keys.reserve(lines.size());
+    for (const ListLine &line : lines)
+        keys << UpperAZ(line.text);
+    QList<int> order(lines.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int x, int y) { return QStringView(keys.at(x)).compare(QStringView(keys.at(y))) < 0; });
+    QList<ListLine> sorted;
+    sorted.reserve(lines.size());
+    for (int i : order)
+        sorted << std::move(lines[i]);
+    lines = std::move(sorted);
 }
 
 QString LowerAZ(const QString &text)
