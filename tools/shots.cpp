@@ -22,6 +22,11 @@
 #include "app/TfrmSplash.h"
 #include "checks/TfrmCodFisc.h"
 #include "checks/TfrmPartitaIva.h"
+#include "fleet/TfrmAllegaCartella.h"
+#include "fleet/TfrmDisponibili.h"
+#include "fleet/TfrmExpFlotta.h"
+#include "fleet/TfrmTrovaFlotta.h"
+#include "fleet/VehicleRecord.h"
 #include "storage/Environment.h"
 #include "register/VisitRecord.h"
 
@@ -84,6 +89,30 @@ void writeSampleYear(const QString &path)
     }
 }
 
+// A few sample vehicles, so the fleet lists and the export show lines.
+void writeSampleFleet(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    const char *const vehicles[][5] = {{"Fiat", "Panda", "AB123CD", "Mario Rossi", "Sì"},
+                                       {"Iveco", "Daily 35C", "CD456EF", "Giulia Bianchi", "Sì"},
+                                       {"Ford", "Transit", "EF789GH", "Luca Verdi", "No"},
+                                       {"Renault", "Master", "GH012IL", "Anna Esposito", "Sì"}};
+    for (const auto &v : vehicles) {
+        VehicleRecord card;
+        card.Veicolo = QStringLiteral("Autocarro");
+        card.Marca = QString::fromUtf8(v[0]);
+        card.Modello = QString::fromUtf8(v[1]);
+        card.Targa = QString::fromUtf8(v[2]);
+        card.Conducente = QString::fromUtf8(v[3]);
+        card.Recapito = QStringLiteral("3331234567");
+        card.Disponibile = QString::fromUtf8(v[4]);
+        card.Note = QStringLiteral("Tagliando ogni 30000 km");
+        file.write(card.toBytes());
+    }
+}
+
 // Every showing of the statistics starts from the year panel: type the year
 // and press Apri on the shown window, then take the picture.
 void shootChart(QWidget *screen, const char *kindButton, const QString &name)
@@ -134,6 +163,23 @@ int main(int argc, char *argv[])
     shootDialog<TfrmTrovaVisite>(screen(ScreenId::Register), "trova_visite");
     shootDialog<TfrmStampaVisita>(screen(ScreenId::Register), "stampa_visita");
     shootDialog<TfrmExpVisite>(screen(ScreenId::Register), "esporta_visite");
+    QTemporaryDir fleetSample;
+    SetProgramFolder(fleetSample.path());
+    writeSampleFleet(ProgramFolder() + QStringLiteral("Flotta_Automezzi.pro"));
+    shootDialog<TfrmDisponibili>(screen(ScreenId::Fleet), "disponibili");
+    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta");
+    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta_risultati", [](TfrmTrovaFlotta &search) {
+        search.SetToken(QStringLiteral("flotta"));
+        search.findChild<QPushButton *>(QStringLiteral("btnCerca"))->click();
+    });
+    shootDialog<TfrmExpFlotta>(screen(ScreenId::Fleet), "esporta_flotta");
+    shootDialog<TfrmAllegaCartella>(screen(ScreenId::Fleet), "allega_file", [](TfrmAllegaCartella &attach) {
+        VehicleAttachments given;
+        given.files[0] = QStringLiteral("libretto.pdf");
+        given.descriptions[0] = QStringLiteral("Libretto di circolazione");
+        attach.SetAttachments(given);
+    });
+    SetProgramFolder(QString());
     shootDialog<TfrmCodFisc>(screen(ScreenId::Fleet), "codfisc", [](TfrmCodFisc &check) { check.SetCode("RSSMRA85T10A562S"); });
     shootDialog<TfrmPartitaIva>(screen(ScreenId::Fleet), "partitaiva",
                                 [](TfrmPartitaIva &check) { check.SetNumber("00743110157"); });

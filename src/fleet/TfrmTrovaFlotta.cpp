@@ -19,6 +19,8 @@ TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *parent)
     , ui(std::make_unique<Ui::TfrmTrovaFlotta>())
 {
     ui->setupUi(this);
+    // The criteria and the results take the same place, one at a time.
+    ui->stkPannelli->setCurrentWidget(ui->panAvvio);
     m_lines = new CardList(ui->lstRecords, ui->txtTrova, ui->btnTrova, ui->btnStampa);
     m_lines->printTitle = [] { return FleetSearchTitle; };
     m_lines->onOpen = [this](int cardNumber) { lstRecordsDblClick(cardNumber); };
@@ -86,8 +88,7 @@ void TfrmTrovaFlotta::btnCercaClick()
     }
     m_lines->SetLines(std::move(found.lines));
     ui->lblTrovate->setText(FleetFoundText(m_lines->LineCount()));
-    ui->panContainer->show();
-    ui->panAvvio->hide();
+    ui->stkPannelli->setCurrentWidget(ui->panContainer);
     ui->txtTrova->clear();
     ui->txtTrova->setFocus();
 }
