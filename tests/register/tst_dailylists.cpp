@@ -38,22 +38,6 @@ QByteArray DayArchive()
         + Card("Ford Transit", "CC333CC", Today, Today).toBytes()         // 3
         + Card("Fiat Ducato", "BB222BB", "09/12/2026", Today).toBytes();  // 4, the same line as 2
 }
-
-QStringList Lines(QListView *list)
-{
-    QStringList lines;
-    for (int r = 0; r < list->model()->rowCount(); ++r)
-        lines << list->model()->index(r, 0).data().toString();
-    return lines;
-}
-
-void DoubleClick(QListView *list, int row)
-{
-    const QModelIndex index = list->model()->index(row, 0);
-    const QPoint at = list->visualRect(index).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-}
 } // namespace
 
 class TestDailyLists : public QObject
@@ -117,7 +101,7 @@ private slots:
             QCOMPARE(dialog->objectName(), window);
             QCOMPARE(dialog->windowTitle(), caption);
             auto *list = control<QListView>(dialog, "lstRecords");
-            const QStringList lines = Lines(list);
+            const QStringList lines = LinesOf(list);
             QCOMPARE(lines.size(), starts.size());
             for (int i = 0; i < lines.size(); ++i)
                 QVERIFY2(lines.at(i).startsWith(starts.at(i)), qPrintable(lines.at(i)));
@@ -139,7 +123,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, card);
         openList("btnUscitiOggi", [&](QDialog *dialog) {
-            DoubleClick(control<QListView>(dialog, "lstRecords"), row);
+            DoubleClickLine(control<QListView>(dialog, "lstRecords"), row);
             QVERIFY(!dialog->isVisible());
             QCOMPARE(dialog->result(), int(QDialog::Accepted));
         });
@@ -176,7 +160,7 @@ private slots:
         program->dir.write("2026.vis", Card("Fiat Panda", "ZZ999ZZ", "01/01/2026", "01/01/2026").toBytes());
         PrintedPdf pdf(program->script, program->dir.path("lista.pdf"));
         openList("btnEntratiOggi", [&](QDialog *dialog) {
-            QCOMPARE(Lines(control<QListView>(dialog, "lstRecords")), QStringList());
+            QCOMPARE(LinesOf(control<QListView>(dialog, "lstRecords")), QStringList());
             QTest::mouseClick(control(dialog, "btnTrova"), Qt::LeftButton);
             QCOMPARE(program->script.lastMessage(),
                      QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
@@ -218,7 +202,7 @@ private slots:
         QFile::remove(program->dir.path("2026.vis"));
         QDir(program->dir.folder()).mkdir("2026.vis");
         openList("btnNonUsciti", [&](QDialog *dialog) {
-            QCOMPARE(Lines(control<QListView>(dialog, "lstRecords")), QStringList());
+            QCOMPARE(LinesOf(control<QListView>(dialog, "lstRecords")), QStringList());
         });
         QCOMPARE(program->script.lastMessage(), ListReadFailedText);
     }
@@ -227,7 +211,7 @@ private slots:
     {
         QFile::remove(program->dir.path("2026.vis"));
         openList("btnNonUsciti", [&](QDialog *dialog) {
-            QCOMPARE(Lines(control<QListView>(dialog, "lstRecords")), QStringList());
+            QCOMPARE(LinesOf(control<QListView>(dialog, "lstRecords")), QStringList());
         });
         QVERIFY(QFile::exists(program->dir.path("2026.vis")));
         QCOMPARE(program->script.messages.size(), 0);

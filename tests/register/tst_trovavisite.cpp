@@ -37,14 +37,6 @@ QByteArray Archive()
         + Card("Ford Transit", "CC333CC", "01/05/2026", "01/05/2026").toBytes() // 3
         + Card("Fiat Ducato", "BB222BB", "09/12/2026", "10/12/2026").toBytes(); // 4, the same line as 2
 }
-
-QStringList Lines(QListView *list)
-{
-    QStringList lines;
-    for (int r = 0; r < list->model()->rowCount(); ++r)
-        lines << list->model()->index(r, 0).data().toString();
-    return lines;
-}
 } // namespace
 
 class TestTrovaVisite : public QObject
@@ -89,7 +81,7 @@ private slots:
         search({}, [](QDialog *dialog) {
             QVERIFY(control(dialog, "panContainer")->isVisible());
             QVERIFY(!control(dialog, "panAvvio")->isVisible());
-            QCOMPARE(Lines(control<QListView>(dialog, "lstRecords")).size(), 4);
+            QCOMPARE(LinesOf(control<QListView>(dialog, "lstRecords")).size(), 4);
             QCOMPARE(control<QLabel>(dialog, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 4 schede."));
             QCOMPARE(control<QLabel>(dialog, "lblConta")->text(), QStringLiteral("0"));
             QCOMPARE(QApplication::focusWidget(), control(dialog, "txtTrova"));
@@ -100,7 +92,7 @@ private slots:
     {
         search({{"Veicolo", "FIAT"}, {"DataUsc", "12/2026"}, {"Note", "  "}}, [](QDialog *dialog) {
             auto *list = control<QListView>(dialog, "lstRecords");
-            const QStringList lines = Lines(list);
+            const QStringList lines = LinesOf(list);
             QCOMPARE(lines.size(), 2);
             QCOMPARE(lines.at(0), lines.at(1));
             QVERIFY(lines.at(0).startsWith("Fiat Ducato                   Targa: BB222BB       Entrata: 09/12/2026"));
