@@ -8,6 +8,7 @@
 //                                    (root only)
 #include "varcanto_core.h"
 
+#include "BenchSqlite.h"
 #include "BenchSupport.h"
 
 #include <QCoreApplication>
@@ -18,67 +19,16 @@
 #include <sqlite3.h>
 
 namespace {
-[[noreturn]] void die(sqlite3 *db, const char *what)
-{
-    std::fprintf(stderr, "%s: %s\n", what, db ? sqlite3_errmsg(db) : "");
-    std::exit(1);
-}
-
-void exec(sqlite3 *db, const char *sql)
-{
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        die(db, sql);
-}
-
-// The cards of the archive as rows of a table, one column per field.
-void copyIntoSqlite(const QString &archive, const QString &database)
-{
-    QFile::remove(database);
-    sqlite3 *db = nullptr;
-    if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
-        die(db, "open");
-    QString create = QStringLiteral("CREATE TABLE visite (");
-    QString insert = QStringLiteral("INSERT INTO visite VALUES (");
-    for (std::size_t i = 0; i < VisitFields.size(); ++i) {
-        create += QString::fromLatin1(VisitFields[i].name) + QStringLiteral(" TEXT");
-        insert += QLatin1Char('?');
-        if (i + 1 < VisitFields.size()) {
-            create += QLatin1Char(',');
-            insert += QLatin1Char(',');
-        }
-    }
-    exec(db, (create + QLatin1Char(')')).toUtf8().constData());
-    exec(db, "BEGIN");
-    sqlite3_stmt *row = nullptr;
-    if (sqlite3_prepare_v2(db, (insert + QLatin1Char(')')).toUtf8().constData(), -1, &row, nullptr) != SQLITE_OK)
-        die(db, "prepare insert");
-    ScanArchive(archive, VisitRecord::Size, [&](int, const char *record) {
-        for (std::size_t i = 0; i < VisitFields.size(); ++i) {
-            const QByteArray text = FieldText(record, VisitFields[i]).toUtf8();
-            sqlite3_bind_text(row, int(i) + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-        }
-        if (sqlite3_step(row) != SQLITE_DONE)
-            die(db, "insert");
-        sqlite3_reset(row);
-        return true;
-    });
-    sqlite3_finalize(row);
-    exec(db, "COMMIT");
-    sqlite3_close(db);
-}
-
 // The same counts by SQLite, on a fresh connection (as the program opens its
 // archive afresh for every count).
 std::array<int, 12> countWithSqlite(const QString &database, const QString &year)
 {
-    sqlite3 *db = nullptr;
-    if (sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        die(db, "open");
+    sqlite3 *db = OpenSqlite(database);
     sqlite3_stmt *query = nullptr;
     const char *sql = "SELECT substr(DataEnt, 4, 2), count(*) FROM visite WHERE substr(DataEnt, 7, 4) = ?1 "
                       "GROUP BY substr(DataEnt, 4, 2)";
     if (sqlite3_prepare_v2(db, sql, -1, &query, nullptr) != SQLITE_OK)
-        die(db, "prepare query");
+        SqliteFailed(db, "prepare query");
     const QByteArray wanted = year.toUtf8();
     sqlite3_bind_text(query, 1, wanted.constData(), int(wanted.size()), SQLITE_TRANSIENT);
     std::array<int, 12> counts{};
@@ -102,7 +52,7 @@ int main(int argc, char *argv[])
     const QString year = folder + "/2021.vis";
     const QString database = folder + "/2021.sqlite";
     WriteYearArchive(year, 200000);
-    copyIntoSqlite(year, database);
+    CopyYearIntoSqlite(year, database);
     std::printf("archive: %s (%lld bytes)\nsqlite: %s (%lld bytes)\n", qPrintable(year), QFile(year).size(),
                 qPrintable(database), QFile(database).size());
 

@@ -17,16 +17,6 @@ constexpr auto &TelCel = FieldNamed(VisitFields, "TelCel");
 constexpr auto &DataUsc = FieldNamed(VisitFields, "DataUsc");
 constexpr auto &OraUsc = FieldNamed(VisitFields, "OraUsc");
 
-QString text(const char *record, const FieldSpec<VisitRecord> &field)
-{
-    return FieldText(record, field);
-}
-
-QString column(const char *record, const FieldSpec<VisitRecord> &field, int width)
-{
-    return ListColumn(FieldText(record, field), width);
-}
-
 // The trimmed bytes of a field.
 QByteArrayView fieldBytes(const char *record, const FieldSpec<VisitRecord> &field)
 {
@@ -38,6 +28,32 @@ QByteArrayView fieldBytes(const char *record, const FieldSpec<VisitRecord> &fiel
     while (last > first && static_cast<unsigned char>(t[last - 1]) <= 0x20)
         --last;
     return QByteArrayView(t + first, last - first);
+}
+
+// Appends the trimmed text of a field to a line: filled with spaces up to
+// width characters or cut after width characters (one byte is one character
+// in the code page); width < 0 appends it as it is. Lines are built straight
+// from the archive's bytes, since a list may have tens of thousands of them.
+void appendField(QString &line, const char *record, const FieldSpec<VisitRecord> &field, int width = -1)
+{
+    const QByteArrayView bytes = fieldBytes(record, field);
+    qsizetype n = bytes.size();
+    if (width >= 0 && n > width)
+        n = width;
+    bool highRow = false;
+    for (qsizetype i = 0; i < n; ++i)
+        highRow |= (static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80;
+    if (highRow) {
+        line += FromCp1252(bytes.data(), n);
+    } else {
+        const qsizetype at = line.size();
+        line.resize(at + n);
+        char16_t *out = reinterpret_cast<char16_t *>(line.data()) + at;
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = static_cast<unsigned char>(bytes[i]);
+    }
+    if (width > n)
+        line.resize(line.size() + (width - n), QLatin1Char(' '));
 }
 
 inline unsigned char lowerByte(unsigned char b)
@@ -112,22 +128,44 @@ ListLines collect(const QString &archivePath, const ScanProgress &progress, Visi
 
 QString RegisterListLine(RegisterList list, const char *record)
 {
-    const QString head = column(record, Veicolo, 30) + QStringLiteral("  Targa: ") + column(record, Targa, 12);
+    QString line;
+    line.reserve(176);
+    appendField(line, record, Veicolo, 30);
+    line += QLatin1StringView("  Targa: ");
+    appendField(line, record, Targa, 12);
     switch (list) {
     case RegisterList::EnteredToday:
-        return head + QStringLiteral("  Ora entrata: ") + column(record, OraEnt, 5) + QStringLiteral("  Uscita: ")
-            + column(record, DataUsc, 10) + QStringLiteral("  Ora: ") + column(record, OraUsc, 5)
-            + QStringLiteral("  Conducente: ") + text(record, Conduttore);
+        line += QLatin1StringView("  Ora entrata: ");
+        appendField(line, record, OraEnt, 5);
+        line += QLatin1StringView("  Uscita: ");
+        appendField(line, record, DataUsc, 10);
+        line += QLatin1StringView("  Ora: ");
+        appendField(line, record, OraUsc, 5);
+        line += QLatin1StringView("  Conducente: ");
+        appendField(line, record, Conduttore);
+        return line;
     case RegisterList::LeftToday:
-        return head + QStringLiteral("  Ora uscita: ") + column(record, OraUsc, 5) + QStringLiteral("  Entrata: ")
-            + column(record, DataEnt, 10) + QStringLiteral("  Ora: ") + column(record, OraEnt, 5)
-            + QStringLiteral("  Conducente: ") + text(record, Conduttore);
+        line += QLatin1StringView("  Ora uscita: ");
+        appendField(line, record, OraUsc, 5);
+        line += QLatin1StringView("  Entrata: ");
+        appendField(line, record, DataEnt, 10);
+        line += QLatin1StringView("  Ora: ");
+        appendField(line, record, OraEnt, 5);
+        line += QLatin1StringView("  Conducente: ");
+        appendField(line, record, Conduttore);
+        return line;
     case RegisterList::NotLeft:
         break;
     }
-    return head + QStringLiteral("  Entrata: ") + column(record, DataEnt, 10) + QStringLiteral("  Ora: ")
-        + column(record, OraEnt, 5) + QStringLiteral("  Conducente: ") + column(record, Conduttore, 30)
-        + QStringLiteral("  Tel. ") + text(record, TelCel);
+    line += QLatin1StringView("  Entrata: ");
+    appendField(line, record, DataEnt, 10);
+    line += QLatin1StringView("  Ora: ");
+    appendField(line, record, OraEnt, 5);
+    line += QLatin1StringView("  Conducente: ");
+    appendField(line, record, Conduttore, 30);
+    line += QLatin1StringView("  Tel. ");
+    appendField(line, record, TelCel);
+    return line;
 }
 
 namespace {
@@ -192,11 +230,22 @@ bool CardMatches(const char *record, const RegisterCriteria &criteria)
 
 QString RegisterSearchLine(const char *record)
 {
-    return column(record, Veicolo, 28) + QStringLiteral("  Targa: ") + column(record, Targa, 12)
-        + QStringLiteral("  Entrata: ") + column(record, DataEnt, 10) + QStringLiteral("  Ora: ")
-        + column(record, OraEnt, 5) + QStringLiteral("  Uscita: ") + column(record, DataUsc, 10)
-        + QStringLiteral("  Ora: ") + column(record, OraUsc, 5) + QStringLiteral("  Conducente: ")
-        + text(record, Conduttore);
+    QString line;
+    line.reserve(176);
+    appendField(line, record, Veicolo, 28);
+    line += QLatin1StringView("  Targa: ");
+    appendField(line, record, Targa, 12);
+    line += QLatin1StringView("  Entrata: ");
+    appendField(line, record, DataEnt, 10);
+    line += QLatin1StringView("  Ora: ");
+    appendField(line, record, OraEnt, 5);
+    line += QLatin1StringView("  Uscita: ");
+    appendField(line, record, DataUsc, 10);
+    line += QLatin1StringView("  Ora: ");
+    appendField(line, record, OraUsc, 5);
+    line += QLatin1StringView("  Conducente: ");
+    appendField(line, record, Conduttore);
+    return line;
 }
 
 ListLines SearchRegister(const QString &archivePath, const RegisterCriteria &criteria, const ScanProgress &progress)

@@ -4,6 +4,7 @@
 #include "storage/IoError.h"
 
 #include <algorithm>
+#include <cstring>
 
 CardGridModel::CardGridModel(const QList<Column> &columns, const QList<Field> &fields, int recordSize,
                              QObject *parent)
@@ -17,12 +18,19 @@ CardGridModel::CardGridModel(const QList<Column> &columns, const QList<Field> &f
 void CardGridModel::Fill(const QString &archivePath, const ScanProgress &progress)
 {
     beginResetModel();
-    m_rows.clear();
+    m_bytes.clear();
+    m_rowStart.clear();
+    m_cursorRow = -1;
     m_typed.clear();
-    m_blank = true;
-    auto visit = [this](int, const char *record) {
-        QByteArray row;
-        row.reserve(64);
+    qsizetype longestRow = 0;
+    for (const Field &f : m_fields)
+        longestRow += 1 + f.capacity;
+    qsizetype used = 0;
+    auto visit = [&](int, const char *record) {
+        if (used + longestRow > m_bytes.size())
+            m_bytes.resize(std::max<qsizetype>(m_bytes.size() * 2, used + longestRow + (1 << 20)));
+        m_rowStart.append(used);
+        char *out = m_bytes.data() + used;
         for (const Field &f : m_fields) {
             const int length = std::min<int>(static_cast<unsigned char>(record[f.offset]), f.capacity);
             const char *text = record + f.offset + 1;
@@ -32,20 +40,24 @@ void CardGridModel::Fill(const QString &archivePath, const ScanProgress &progres
                 ++first;
             while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
                 --last;
-            row.append(char(last - first));
-            row.append(text + first, last - first);
+            *out++ = char(last - first);
+            std::memcpy(out, text + first, std::size_t(last - first));
+            out += last - first;
         }
-        m_rows.append(row);
+        used = out - m_bytes.constData();
         return true;
     };
     try {
         ScanArchive(archivePath, m_recordSize, visit, progress);
     } catch (...) {
-        m_blank = m_rows.isEmpty();
+        m_bytes.resize(used);
+        m_blank = m_rowStart.isEmpty();
         endResetModel();
         throw;
     }
-    m_blank = m_rows.isEmpty();
+    m_bytes.resize(used);
+    m_bytes.squeeze();
+    m_blank = m_rowStart.isEmpty();
     endResetModel();
 }
 
@@ -53,7 +65,7 @@ int CardGridModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_blank ? BlankRows : int(m_rows.size());
+    return m_blank ? BlankRows : int(m_rowStart.size());
 }
 
 int CardGridModel::columnCount(const QModelIndex &parent) const
@@ -65,11 +77,24 @@ QByteArrayView CardGridModel::FieldBytes(int row, int column) const
 {
     if (m_blank)
         return {};
-    const QByteArray &bytes = m_rows.at(row);
-    qsizetype at = 0;
-    for (int c = 1; c < column; ++c)
-        at += 1 + static_cast<unsigned char>(bytes.at(at));
-    return QByteArrayView(bytes.constData() + at + 1, static_cast<unsigned char>(bytes.at(at)));
+    const char *bytes = m_bytes.constData();
+    // Cells are mostly asked for one after the other along a row: go on from
+    // the previous one instead of walking the row from its start.
+    qint64 at;
+    int c;
+    if (row == m_cursorRow && column > m_cursorColumn) {
+        at = m_cursorAt;
+        c = m_cursorColumn;
+    } else {
+        at = m_rowStart.at(row);
+        c = 1;
+    }
+    for (; c < column; ++c)
+        at += 1 + static_cast<unsigned char>(bytes[at]);
+    m_cursorRow = row;
+    m_cursorColumn = column;
+    m_cursorAt = at;
+    return QByteArrayView(bytes + at + 1, static_cast<unsigned char>(bytes[at]));
 }
 
 QString CardGridModel::Text(int row, int column) const
@@ -136,9 +161,7 @@ void CardGridModel::WriteCell(int row, int column, SpreadsheetCell &cell) const
 
 qint64 CardGridModel::HeldBytes() const
 {
-    qint64 total = 0;
-    for (const QByteArray &row : m_rows)
-        total += row.capacity() + qint64(sizeof(QByteArray)) + 16; // text, handle, allocation header
+    qint64 total = m_bytes.capacity() + m_rowStart.capacity() * qint64(sizeof(qint64));
     for (const QString &text : m_typed)
         total += text.capacity() * 2 + 64;
     return total;

@@ -67,8 +67,13 @@ private:
     QList<Column> m_columns;
     QList<Field> m_fields;
     int m_recordSize;
-    // Per card: for each field, one length byte then its trimmed bytes.
-    QList<QByteArray> m_rows;
+    // Per card, one after the other in one buffer: for each field one length
+    // byte then its trimmed bytes; m_rowStart gives where each card begins.
+    QByteArray m_bytes;
+    QList<qint64> m_rowStart;
+    mutable int m_cursorRow = -1;
+    mutable int m_cursorColumn = 0;
+    mutable qint64 m_cursorAt = 0;
     bool m_blank = true;
     QHash<qint64, QString> m_typed;
 };

@@ -5,6 +5,9 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+#include <array>
+
 const QString SpreadsheetAskText = QStringLiteral(
     "L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di schede presenti in "
     "archivio.\r\n\r\nSi vuole esportare i dati adesso?");
@@ -15,11 +18,12 @@ const QString SpreadsheetFailedText = QStringLiteral(
 
 namespace {
 
-void appendReference(QByteArray &out, char32_t code)
+void appendReference(SpreadsheetBuffer &out, char32_t code)
 {
-    out.append("&#");
-    out.append(QByteArray::number(uint(code)));
-    out.append(';');
+    out.put("&#", 2);
+    const QByteArray digits = QByteArray::number(uint(code));
+    out.put(digits.constData(), digits.size());
+    out.put(';');
 }
 
 // The five bytes Windows-1252 leaves unassigned; read back as the C1 control
@@ -29,18 +33,29 @@ bool unassignedByte(unsigned b)
     return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
+// The bytes written otherwise than as themselves.
+constexpr std::array<bool, 256> EscapedByte = [] {
+    std::array<bool, 256> table{};
+    for (unsigned b = 0; b < 0x20; ++b)
+        table[b] = true;
+    table['&'] = table['<'] = table['>'] = true;
+    for (unsigned b : {0x81u, 0x8Du, 0x8Fu, 0x90u, 0x9Du})
+        table[b] = true;
+    return table;
+}();
+
 // One byte of Windows-1252 text, escaped.
-inline void appendByte(QByteArray &out, unsigned char b)
+inline void appendByte(SpreadsheetBuffer &out, unsigned char b)
 {
     switch (b) {
     case '&':
-        out.append("&amp;");
+        out.put("&amp;", 5);
         return;
     case '<':
-        out.append("&lt;");
+        out.put("&lt;", 4);
         return;
     case '>':
-        out.append("&gt;");
+        out.put("&gt;", 4);
         return;
     default:
         break;
@@ -48,10 +63,10 @@ inline void appendByte(QByteArray &out, unsigned char b)
     if (b < 0x20 || unassignedByte(b))
         appendReference(out, b);
     else
-        out.append(char(b));
+        out.put(char(b));
 }
 
-void appendCode(QByteArray &out, char32_t code)
+void appendCode(SpreadsheetBuffer &out, char32_t code)
 {
     if (code < 0x80) {
         appendByte(out, static_cast<unsigned char>(code));
@@ -61,7 +76,7 @@ void appendCode(QByteArray &out, char32_t code)
     if (b < 0 || unassignedByte(unsigned(b)))
         appendReference(out, code);
     else
-        out.append(char(b));
+        out.put(char(b));
 }
 
 bool trimmed(char16_t c)
@@ -74,10 +89,11 @@ bool trimmed(char16_t c)
 class SheetWriter
 {
 public:
-    explicit SheetWriter(QIODevice *device = nullptr) : m_device(device) { m_out.reserve(device ? Chunk + 4096 : 4096); }
+    explicit SheetWriter(QIODevice *device = nullptr) : m_device(device) { m_out.room(device ? Chunk + (1 << 16) : 4096); }
 
-    QByteArray &out() { return m_out; }
-    void raw(const char *text) { m_out.append(text); }
+    QByteArray bytes() const { return QByteArray(m_out.data(), m_out.size()); }
+    template <qsizetype N>
+    void raw(const char (&text)[N]) { m_out.put(text, N - 1); }
     void text(const QString &text) { SpreadsheetCell(m_out).text(text); }
     void maybeFlush()
     {
@@ -86,8 +102,8 @@ public:
     }
     void flush()
     {
-        if (m_device && !m_out.isEmpty()) {
-            if (m_device->write(m_out) != m_out.size())
+        if (m_device && m_out.size() > 0) {
+            if (m_device->write(m_out.data(), m_out.size()) != m_out.size())
                 throw IoError(QStringLiteral("spreadsheet write failed: ") + m_device->errorString());
             m_out.clear();
         }
@@ -107,7 +123,8 @@ public:
             "</head><body><table x:str><tr>");
         for (const SpreadsheetColumn &column : columns) {
             raw("<td style=\"text-align: left; font-weight: bold;\" width=");
-            m_out.append(QByteArray::number(column.width));
+            const QByteArray width = QByteArray::number(column.width);
+            m_out.put(width.constData(), width.size());
             raw(">");
             text(column.heading);
             raw("</td>");
@@ -133,7 +150,7 @@ public:
 private:
     static constexpr qsizetype Chunk = 1 << 20;
     QIODevice *m_device;
-    QByteArray m_out;
+    SpreadsheetBuffer m_out;
 };
 
 } // namespace
@@ -167,8 +184,42 @@ void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
         ++begin;
     while (end > begin && end[-1] <= 0x20)
         --end;
-    for (const unsigned char *p = begin; p < end; ++p)
-        appendByte(m_out, *p);
+    // Room for the longest escape of every byte ("&#129;" or "&amp;"); runs
+    // of plain bytes are copied whole: this is the inner loop of a large export.
+    char *out = m_out.room((end - begin) * 6);
+    const unsigned char *p = begin;
+    while (p < end) {
+        const unsigned char *run = p;
+        while (p < end && !EscapedByte[*p])
+            ++p;
+        std::memcpy(out, run, std::size_t(p - run));
+        out += p - run;
+        if (p == end)
+            break;
+        const unsigned char b = *p++;
+        switch (b) {
+        case '&':
+            out = std::copy_n("&amp;", 5, out);
+            continue;
+        case '<':
+            out = std::copy_n("&lt;", 4, out);
+            continue;
+        case '>':
+            out = std::copy_n("&gt;", 4, out);
+            continue;
+        default:
+            break;
+        }
+        *out++ = '&';
+        *out++ = '#';
+        if (b >= 100)
+            *out++ = char('0' + b / 100);
+        if (b >= 10)
+            *out++ = char('0' + b / 10 % 10);
+        *out++ = char('0' + b % 10);
+        *out++ = ';';
+    }
+    m_out.commit(out);
 }
 
 void SpreadsheetTextRows::WriteCell(int row, int column, SpreadsheetCell &cell) const
@@ -183,7 +234,7 @@ QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetCol
 {
     SheetWriter writer;
     writer.whole(sheetName, columns, rows);
-    return writer.out();
+    return writer.bytes();
 }
 
 QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetColumn> &columns,

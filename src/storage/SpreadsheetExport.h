@@ -14,23 +14,53 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 struct SpreadsheetColumn {
     QString heading;
     int width; // HTML pixel width of the column
 };
 
+// The bytes of the file being made: appended through a pointer, since a
+// large export writes hundreds of megabytes.
+class SpreadsheetBuffer
+{
+public:
+    char *room(qsizetype n)
+    {
+        if (m_used + n > qsizetype(m_data.size()))
+            m_data.resize(std::max(m_data.size() * 2, std::size_t(m_used + n)));
+        return m_data.data() + m_used;
+    }
+    void commit(const char *end) { m_used = end - m_data.data(); }
+    void put(const char *bytes, qsizetype n)
+    {
+        std::memcpy(room(n), bytes, std::size_t(n));
+        m_used += n;
+    }
+    void put(char c) { *room(1) = c; ++m_used; }
+    const char *data() const { return m_data.data(); }
+    qsizetype size() const { return m_used; }
+    void clear() { m_used = 0; }
+
+private:
+    std::vector<char> m_data;
+    qsizetype m_used = 0;
+};
+
 // One cell being written: its text is trimmed and escaped into the file.
 class SpreadsheetCell
 {
 public:
-    explicit SpreadsheetCell(QByteArray &out) : m_out(out) {}
+    explicit SpreadsheetCell(SpreadsheetBuffer &out) : m_out(out) {}
     void text(const QString &text);
     // Text already in Windows-1252 bytes (as stored in the archives).
     void cp1252(const char *bytes, qsizetype size);
 
 private:
-    QByteArray &m_out;
+    SpreadsheetBuffer &m_out;
 };
 
 // The data rows handed to the writer one cell at a time, so a grid over a
