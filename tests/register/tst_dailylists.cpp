@@ -132,6 +132,22 @@ private slots:
         QCOMPARE(control<QLineEdit>(editor, "txtDataUsc")->text(), Today);
     }
 
+    // The gate's round: the vehicle still inside is brought back, its exit
+    // added and saved in place; it is no longer listed as inside.
+    void cardCompletedFromTheListIsRewrittenInPlace()
+    {
+        openList("btnNonUsciti", [&](QDialog *dialog) { DoubleClickLine(control<QListView>(dialog, "lstRecords"), 0); });
+        QCOMPARE(control<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
+        control<QLineEdit>(editor, "txtDataUsc")->setText(Today);
+        control<QLineEdit>(editor, "txtOraUsc")->setText("11:00");
+        QTest::mouseClick(control(editor, "btnSalva"), Qt::LeftButton);
+        QCOMPARE(program->dir.bytes("2026.vis").size(), 4 * VisitRecord::Size);
+        QCOMPARE(VisitRecord::fromBytes(program->dir.bytes("2026.vis").left(VisitRecord::Size)).DataUsc, Today);
+        openList("btnNonUsciti", [&](QDialog *dialog) {
+            QCOMPARE(LinesOf(control<QListView>(dialog, "lstRecords")), QStringList());
+        });
+    }
+
     void findStepsThroughTheLinesAndEnterLeadsToTrova()
     {
         openList("btnUscitiOggi", [&](QDialog *dialog) {
