@@ -74,7 +74,8 @@ void TfrmExpVisite::FormShow()
 void TfrmExpVisite::cmdEsportaClick()
 {
     ui->grdRecords->setFocus();
-    RunSpreadsheetExport(this, RegisterExportFileName, RegisterExportSheetName, RegisterExportColumns(), *m_grid);
+    RunSpreadsheetExport(this, RegisterExportFileName, RegisterExportSheetName, RegisterExportColumns(), *m_grid,
+                         ui->prgAvanzamento);
 }
 
 void TfrmExpVisite::cmdGuidaClick()

@@ -89,17 +89,15 @@ bool trimmed(char16_t c)
 class SheetWriter
 {
 public:
-    explicit SheetWriter(QIODevice *device = nullptr) : m_device(device) { m_out.room(device ? Chunk + (1 << 16) : 4096); }
+    explicit SheetWriter(QIODevice *device = nullptr, std::function<void(int, int)> progress = {})
+        : m_device(device)
+        , m_progress(std::move(progress))
+    { m_out.room(device ? Chunk + (1 << 16) : 4096); }
 
     QByteArray bytes() const { return QByteArray(m_out.data(), m_out.size()); }
     template <qsizetype N>
     void raw(const char (&text)[N]) { m_out.put(text, N - 1); }
     void text(const QString &text) { SpreadsheetCell(m_out).text(text); }
-    void maybeFlush()
-    {
-        if (m_device && m_out.size() >= Chunk)
-            flush();
-    }
     void flush()
     {
         if (m_device && m_out.size() > 0) {
@@ -141,7 +139,11 @@ public:
                 raw("</td>");
             }
             raw("</tr>");
-            maybeFlush();
+            if (m_device && m_out.size() >= Chunk) {
+                flush();
+                if (m_progress)
+                    m_progress(r + 1, rowCount);
+            }
         }
         raw("</table></body></html>");
         flush();
@@ -150,6 +152,7 @@ public:
 private:
     static constexpr qsizetype Chunk = 1 << 20;
     QIODevice *m_device;
+    std::function<void(int, int)> m_progress;
     SpreadsheetBuffer m_out;
 };
 
@@ -244,7 +247,7 @@ QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetCol
 }
 
 void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList<SpreadsheetColumn> &columns,
-                      const SpreadsheetRows &rows)
+                      const SpreadsheetRows &rows, const std::function<void(int, int)> &progress)
 {
     QSaveFile file(path);
     // Never written in place: where no temporary file can be made beside the
@@ -253,7 +256,7 @@ void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList
     if (!file.open(QIODevice::WriteOnly))
         throw IoError(QStringLiteral("cannot create %1: %2").arg(path, file.errorString()));
     try {
-        SheetWriter writer(&file);
+        SheetWriter writer(&file, progress);
         writer.whole(sheetName, columns, rows);
     } catch (...) {
         file.cancelWriting();

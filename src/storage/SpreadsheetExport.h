@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 struct SpreadsheetColumn {
@@ -94,8 +95,9 @@ QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetCol
 // Writes exactly the bytes of SpreadsheetBytes to path, streaming. The file is
 // written beside the old one and takes its place only when complete: after a
 // failure (IoError) a previous export is still whole.
+// progress, when given, hears the rows written so far and the rows in all.
 void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList<SpreadsheetColumn> &columns,
-                      const SpreadsheetRows &rows);
+                      const SpreadsheetRows &rows, const std::function<void(int done, int total)> &progress = {});
 
 // Texts of the export dialogue shared by the export windows.
 extern const QString SpreadsheetAskText;

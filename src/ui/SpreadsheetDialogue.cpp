@@ -3,20 +3,23 @@
 #include "app/TMisc.h"
 #include "storage/Environment.h"
 #include "storage/IoError.h"
+#include "ui/CardList.h"
 #include "ui/Dialogs.h"
 
 #include <QApplication>
 #include <QCursor>
 
 bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QString &sheetName,
-                          const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows)
+                          const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows,
+                          QProgressBar *progress)
 {
     if (!Dialogs::Ask(parent, SpreadsheetAskText))
         return false;
     const QString path = ProgramFolder() + fileName;
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        WriteSpreadsheet(path, sheetName, columns, rows);
+        ScanFeedback feedback(progress);
+        WriteSpreadsheet(path, sheetName, columns, rows, feedback.Progress());
         QApplication::restoreOverrideCursor();
     } catch (const IoError &) {
         QApplication::restoreOverrideCursor();

@@ -4,8 +4,11 @@
 // with the export's own message and leaves any previous file whole.
 #include "storage/SpreadsheetExport.h"
 
+class QProgressBar;
 class QWidget;
 
-// True when the file was written.
+// True when the file was written. A long write shows its progress on the bar
+// (when given) and the window keeps repainting.
 bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QString &sheetName,
-                          const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows);
+                          const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows,
+                          QProgressBar *progress = nullptr);
