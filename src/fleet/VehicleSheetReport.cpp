@@ -8,16 +8,11 @@ namespace {
 const QColor DarkOrange(0xFF, 0x8C, 0x00);
 const QColor Teal(0x00, 0x80, 0x80);
 
-ReportElement textBox(const QString &name, QRectF mm, double points, QColor color, QColor fill, Qt::Alignment align)
+ReportElement textBox(const QString &name, QRectF mm, const QString &text, double points, QColor color, QColor fill,
+                      Qt::Alignment align)
 {
-    ReportElement e;
-    e.kind = ReportElement::Text;
-    e.name = name;
-    e.mm = mm;
-    e.points = points;
+    ReportElement e = ReportTextBox(name, mm, text, points, fill, align);
     e.color = color;
-    e.fill = fill;
-    e.align = align;
     return e;
 }
 
@@ -39,25 +34,20 @@ QList<ReportElement> sheetDesign()
     logo.mm = QRectF(3, 3, 17, 13);
     logo.image = QStringLiteral(":/img/folder.svg");
     design << logo;
-    ReportElement title = textBox(QStringLiteral("txtTitolo"), QRectF(23, 3, 165, 9), 16, Qt::white, DarkOrange,
-                                  Qt::AlignHCenter);
-    title.text = QStringLiteral("Titolo Scheda");
-    design << title << line(QStringLiteral("linSepara01"), 23, 16, 165);
+    design << textBox(QStringLiteral("txtTitolo"), QRectF(23, 3, 165, 9), QStringLiteral("Titolo Scheda"), 16,
+                      Qt::white, DarkOrange, Qt::AlignHCenter) << line(QStringLiteral("linSepara01"), 23, 16, 165);
     for (int r = 1; r <= 24; ++r) {
         const double top = 24 + 10 * (r - 1);
         const QString number = QStringLiteral("%1").arg(r, 2, 10, QLatin1Char('0'));
-        ReportElement label = textBox(QStringLiteral("titCampo") + number, QRectF(3, top, 52, 6), 9, Qt::white, Teal,
-                                      Qt::AlignLeft);
-        label.text = QStringLiteral("Campo %1").arg(r);
-        ReportElement value = textBox(QStringLiteral("txtCampo") + number, QRectF(60, top, 128, 6), 10, Qt::black,
-                                      Qt::transparent, Qt::AlignLeft);
-        value.text = label.text;
-        design << label << value;
+        const QString placeholder = QStringLiteral("Campo %1").arg(r);
+        design << textBox(QStringLiteral("titCampo") + number, QRectF(3, top, 52, 6), placeholder, 9, Qt::white, Teal,
+                          Qt::AlignLeft)
+               << textBox(QStringLiteral("txtCampo") + number, QRectF(60, top, 128, 6), placeholder, 10, Qt::black,
+                          Qt::transparent, Qt::AlignLeft);
     }
-    ReportElement footer = textBox(QStringLiteral("txtCalce"), QRectF(3, 269, 185, 6), 10, Qt::white, DarkOrange,
-                                   Qt::AlignHCenter);
-    footer.text = QStringLiteral("Termine scheda");
-    design << line(QStringLiteral("linSepara02"), 3, 265, 185) << footer;
+    design << line(QStringLiteral("linSepara02"), 3, 265, 185)
+           << textBox(QStringLiteral("txtCalce"), QRectF(3, 269, 185, 6), QStringLiteral("Termine scheda"), 10,
+                      Qt::white, DarkOrange, Qt::AlignHCenter);
     return design;
 }
 } // namespace

@@ -22,15 +22,7 @@ constexpr const char *RowLabels[16] = {
 ReportElement box(const QString &name, QRectF mm, const QString &text, double points, QColor fill,
                   Qt::Alignment align = Qt::AlignHCenter)
 {
-    ReportElement e;
-    e.kind = ReportElement::Text;
-    e.name = name;
-    e.mm = mm;
-    e.text = text;
-    e.points = points;
-    e.fill = fill;
-    e.align = align;
-    return e;
+    return ReportTextBox(name, mm, text, points, fill, align);
 }
 
 // One copy of the card, its top at `top` millimetres; memo names end in suffix.

@@ -63,6 +63,20 @@ void drawArrowHead(QPainter &painter, QPointF tip, QPointF from, double size)
 }
 } // namespace
 
+ReportElement ReportTextBox(const QString &name, const QRectF &mm, const QString &text, double points,
+                            const QColor &fill, Qt::Alignment align)
+{
+    ReportElement e;
+    e.kind = ReportElement::Text;
+    e.name = name;
+    e.mm = mm;
+    e.text = text;
+    e.points = points;
+    e.fill = fill;
+    e.align = align;
+    return e;
+}
+
 ReportLayout::ReportLayout(QPageLayout::Orientation orientation, const QList<ReportElement> &elements)
     : m_orientation(orientation)
     , m_elements(elements)

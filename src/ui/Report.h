@@ -33,6 +33,11 @@ struct ReportElement {
     QString image;                 // a Picture's resource (":/img/...")
 };
 
+// A text box of a page layout: its name, place, design text, font size,
+// background and alignment (black Arial unless changed after).
+ReportElement ReportTextBox(const QString &name, const QRectF &mm, const QString &text, double points,
+                            const QColor &fill = Qt::transparent, Qt::Alignment align = Qt::AlignLeft);
+
 class ReportLayout
 {
 public:
