@@ -2,9 +2,11 @@
 
 #include "app/Crypt.h"
 #include "storage/Environment.h"
+#include "storage/FileWrites.h"
 #include "storage/TextRules.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QList>
 
 namespace {
@@ -106,13 +108,19 @@ QString ReadIniKey(const QString &path, const QString &section, const QString &k
 
 void WriteIniKey(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    QFile file(path);
-    // ReadWrite creates a missing file; a read-only one refuses to open.
-    if (!file.open(QIODevice::ReadWrite))
-        throw StoreError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
-    const QByteArray before = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw StoreError(QStringLiteral("cannot read %1").arg(path).toStdString());
+    QByteArray before;
+    {
+        QFile file(path);
+        // Opened for writing, not only reading, so that a read-only store is
+        // refused before anything is written.
+        if (file.exists()) {
+            if (!file.open(QIODevice::ReadWrite))
+                throw StoreError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
+            before = file.readAll();
+            if (file.error() != QFileDevice::NoError)
+                throw StoreError(QStringLiteral("cannot read %1").arg(path).toStdString());
+        }
+    }
     IniLines ini = splitLines(before);
     const QByteArray entry = key.toLatin1() + '=' + value.toLatin1();
 
@@ -137,9 +145,13 @@ void WriteIniKey(const QString &path, const QString &section, const QString &key
     QByteArray after = ini.lines.join(ini.newline);
     if (ini.endsWithNewline)
         after += ini.newline;
-    if (!file.seek(0) || file.write(after) != after.size() || !file.resize(after.size()) || !file.flush())
+    // Written into a new file beside the store that takes its place only once
+    // whole: a write failing part-way (a full disk) leaves the old store, and
+    // with it the password in force, as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !FileWrites::Write(file, after) || !FileWrites::Flush(file)
+        || !file.commit())
         throw StoreError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
-    file.close();
 }
 
 QString PasswordStore::Path()

@@ -1,6 +1,7 @@
 #include "storage/RecordFile.h"
 
 #include "storage/FileLock.h"
+#include "storage/FileWrites.h"
 
 #include <algorithm>
 
@@ -75,10 +76,28 @@ void RecordFile::writeAt(qint64 index, const QByteArray &record)
         throw IoError(QStringLiteral("record of %1 bytes for %2").arg(record.size()).arg(m_file.fileName()));
     m_blockRecords = 0;
     m_block.clear();
-    if (!m_file.seek(index * m_recordSize))
+    // What the write replaces, so that a write failing part-way (a full disk,
+    // a share gone) is undone: a replaced card gets its old bytes back, an
+    // appended one is cut off again, and no card is left half-written.
+    const qint64 sizeBefore = m_file.size();
+    const qint64 at = index * m_recordSize;
+    QByteArray before;
+    if (at < sizeBefore) {
+        if (!m_file.seek(at))
+            fail(QStringLiteral("cannot seek in"));
+        before = m_file.read(std::min<qint64>(m_recordSize, sizeBefore - at));
+    }
+    if (!m_file.seek(at))
         fail(QStringLiteral("cannot seek in"));
-    if (m_file.write(record) != record.size() || !m_file.flush())
-        fail(QStringLiteral("cannot write"));
+    if (!FileWrites::Write(m_file, record) || !FileWrites::Flush(m_file)) {
+        const QString reason = m_file.errorString();
+        if (m_file.size() > sizeBefore)
+            m_file.resize(sizeBefore);
+        if (!before.isEmpty() && m_file.seek(at) && FileWrites::Write(m_file, before))
+            FileWrites::Flush(m_file);
+        m_file.unsetError();
+        throw IoError(QStringLiteral("cannot write %1: %2").arg(m_file.fileName(), reason));
+    }
     m_position = int(index) + 1;
 }
 
@@ -132,7 +151,32 @@ int RecordFile::append(const QByteArray &record)
 void RecordFile::rewrite(int index, const QByteArray &record)
 {
     FileLock lock(m_file);
+    checkStored(index);
     writeAt(index, record);
+}
+
+bool RecordFile::rewriteIfUnchanged(int index, const std::function<bool(const QByteArray &)> &stillAsLoaded,
+                                    const QByteArray &record, QByteArray *current)
+{
+    FileLock lock(m_file);
+    checkStored(index);
+    seek(index);
+    m_blockRecords = 0;
+    const QByteArray now = read();
+    if (current)
+        *current = now;
+    if (!stillAsLoaded(now))
+        return false;
+    writeAt(index, record);
+    return true;
+}
+
+void RecordFile::checkStored(int index)
+{
+    // Only a card already stored is replaced: a number past the end would
+    // leave a gap of blank cards before it.
+    if (index < 0 || index >= count())
+        throw IoError(QStringLiteral("no record %1 in %2").arg(index).arg(m_file.fileName()));
 }
 
 int CardFile::Count(const QString &path, int recordSize)
@@ -169,4 +213,14 @@ void CardFile::Rewrite(const QString &path, int cardNumber, const QByteArray &re
     RecordFile archive(path, int(record.size()));
     archive.rewrite(cardNumber - 1, record);
     archive.close();
+}
+
+bool CardFile::RewriteIfUnchanged(const QString &path, int cardNumber,
+                                  const std::function<bool(const QByteArray &)> &stillAsLoaded,
+                                  const QByteArray &record, QByteArray *current)
+{
+    RecordFile archive(path, int(record.size()));
+    const bool written = archive.rewriteIfUnchanged(cardNumber - 1, stillAsLoaded, record, current);
+    archive.close();
+    return written;
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <functional>
 
 #include "storage/IoError.h"
 
@@ -39,13 +40,21 @@ public:
     // that two workstations saving at once get different card numbers.
     // Returns the new record's card number (its index + 1).
     int append(const QByteArray &record);
-    // Replaces record index in place, under the same lock.
+    // Replaces record index in place, under the same lock; the record must
+    // exist. A write that fails part-way is undone before IoError is raised.
     void rewrite(int index, const QByteArray &record);
+    // Replaces record index only while stillAsLoaded accepts what it holds
+    // now: the read, the comparison and the write happen under one lock, so
+    // no other workstation's save slips in between. Returns false, writing
+    // nothing, when the record changed; current receives what it holds.
+    bool rewriteIfUnchanged(int index, const std::function<bool(const QByteArray &)> &stillAsLoaded,
+                            const QByteArray &record, QByteArray *current = nullptr);
 
     int recordSize() const { return m_recordSize; }
 
 private:
     void writeAt(qint64 index, const QByteArray &record);
+    void checkStored(int index);
     [[noreturn]] void fail(const QString &what) const;
 
     QFile m_file;
@@ -70,4 +79,10 @@ QByteArray Read(const QString &path, int recordSize, int cardNumber);
 int Append(const QString &path, const QByteArray &record);
 // Card cardNumber replaced in place under the archive's lock.
 void Rewrite(const QString &path, int cardNumber, const QByteArray &record);
+// Card cardNumber replaced only while stillAsLoaded accepts what it holds
+// now, compared and written under the archive's lock; false, and nothing
+// written, when another workstation changed it (current: what it holds).
+bool RewriteIfUnchanged(const QString &path, int cardNumber,
+                        const std::function<bool(const QByteArray &)> &stillAsLoaded, const QByteArray &record,
+                        QByteArray *current = nullptr);
 } // namespace CardFile

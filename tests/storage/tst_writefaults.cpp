@@ -1,0 +1,213 @@
+// Every writer of the core against what goes wrong on a workstation: a
+// read-only file or folder, a full disk or a share that drops in the middle of
+// a write (the write seam fails the n-th write or flush, also part-way), and
+// damaged files. Each refusal is reported to the caller, no existing file is
+// cut or left half-written, and once the cause is gone the same save works.
+#include "varcanto_core.h"
+
+#include "register/RegisterCard.h"
+#include "storage/FileWrites.h"
+
+#include "TestFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+const QString Archive = QStringLiteral("2021.vis");
+const QString Store = QString::fromLatin1(PasswordStore::FileName);
+
+VisitRecord card(const QString &targa)
+{
+    VisitRecord c;
+    c.DataEnt = QStringLiteral("05/03/2021");
+    c.OraEnt = QStringLiteral("07:45");
+    c.Veicolo = QStringLiteral("Fiat Ducato");
+    c.Targa = targa;
+    return c;
+}
+
+enum class Writer { Append, Rewrite, Password };
+enum class Cause { ReadOnlyFile, ReadOnlyFolderNoFile, ReadOnlyFolder, WriteFails, WriteFailsPartWay, FlushFails };
+
+// One save by the writer; true when it reports success.
+bool save(Writer writer, const QString &path)
+{
+    try {
+        switch (writer) {
+        case Writer::Append:
+            RegisterArchive::AppendCard(path, card(QStringLiteral("NUOVA")));
+            return true;
+        case Writer::Rewrite:
+            RegisterArchive::RewriteCard(path, 2, card(QStringLiteral("RISCRITTA")));
+            return true;
+        case Writer::Password:
+            return PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("NUOVA"),
+                                                 QStringLiteral("NUOVA"))
+                   == PasswordStore::PasswordChange::Done;
+        }
+    } catch (const IoError &) {
+    }
+    return false;
+}
+
+constexpr auto ReadOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+constexpr auto Writable = ReadOnly | QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+} // namespace
+
+Q_DECLARE_METATYPE(Writer)
+Q_DECLARE_METATYPE(Cause)
+
+class TestWriteFaults : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { WriteFaults::Clear(); }
+
+    void refusedSaveLeavesTheFileWhole_data()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<Cause>("cause");
+        QTest::addColumn<bool>("refused");
+        const struct {
+            const char *name;
+            Writer writer;
+        } writers[] = {{"append", Writer::Append}, {"rewrite", Writer::Rewrite}, {"password change", Writer::Password}};
+        for (const auto &w : writers) {
+            QTest::addRow("%s, read-only file", w.name) << w.writer << Cause::ReadOnlyFile << true;
+            QTest::addRow("%s, write fails", w.name) << w.writer << Cause::WriteFails << true;
+            QTest::addRow("%s, write fails part-way", w.name) << w.writer << Cause::WriteFailsPartWay << true;
+            QTest::addRow("%s, flush fails", w.name) << w.writer << Cause::FlushFails << true;
+        }
+        QTest::newRow("append, read-only folder, no archive yet") << Writer::Append << Cause::ReadOnlyFolderNoFile << true;
+        // A share that lets the files be written but not the folder: a card
+        // goes into its archive in place; the store is replaced whole, which
+        // the folder must allow.
+        QTest::newRow("append, read-only folder") << Writer::Append << Cause::ReadOnlyFolder << false;
+        QTest::newRow("rewrite, read-only folder") << Writer::Rewrite << Cause::ReadOnlyFolder << false;
+        QTest::newRow("password change, read-only folder") << Writer::Password << Cause::ReadOnlyFolder << true;
+    }
+
+    void refusedSaveLeavesTheFileWhole()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(Cause, cause);
+        QFETCH(bool, refused);
+        TempProgramFolder dir;
+        const QString name = writer == Writer::Password ? Store : Archive;
+        // An archive with an incomplete tail, as a crash elsewhere leaves it.
+        dir.write(Archive, card("A").toBytes() + card("B").toBytes() + QByteArray("\x05" "xyz", 4));
+        PasswordStore::WriteValue(CryptEncode(QStringLiteral("SEGRETO")));
+        if (cause == Cause::ReadOnlyFolderNoFile)
+            QFile::remove(dir.path(name));
+        const QByteArray before = dir.bytes(name);
+
+        // The ordinary user of AsOrdinaryUser cannot write the folder; it
+        // can where the folder is opened to everybody.
+        const bool folderOpen = cause == Cause::ReadOnlyFile || cause >= Cause::WriteFails;
+        if (folderOpen)
+            QFile::setPermissions(dir.folder(), Writable | QFileDevice::ExeOwner | QFileDevice::ExeGroup
+                                                    | QFileDevice::ExeOther);
+        if (QFile::exists(dir.path(name)))
+            QFile::setPermissions(dir.path(name), cause == Cause::ReadOnlyFile ? ReadOnly : Writable);
+        switch (cause) {
+        case Cause::WriteFails:
+            WriteFaults::FailWrite(1);
+            break;
+        case Cause::WriteFailsPartWay:
+            WriteFaults::FailWrite(1, 200);
+            break;
+        case Cause::FlushFails:
+            WriteFaults::FailFlush(1);
+            break;
+        default:
+            break;
+        }
+        bool saved = false;
+        {
+            AsOrdinaryUser user;
+            saved = save(writer, dir.path(name));
+        }
+        QCOMPARE(saved, !refused);
+        if (!refused)
+            return;
+        QCOMPARE(QFile::exists(dir.path(name)), !before.isNull());
+        QCOMPARE(dir.bytes(name), before);
+        // No stray file left beside it either.
+        QCOMPARE(QDir(dir.folder()).entryList(QDir::Files).size(), cause == Cause::ReadOnlyFolderNoFile ? 1 : 2);
+        if (writer == Writer::Password)
+            QCOMPARE(PasswordStore::ReadPassword(), std::optional<QString>(QStringLiteral("SEGRETO")));
+
+        // The cause gone, the program goes on: the same save works.
+        WriteFaults::Clear();
+        if (QFile::exists(dir.path(name)))
+            QFile::setPermissions(dir.path(name), Writable);
+        QVERIFY(save(writer, dir.path(name)));
+    }
+
+    // A store whose file, section or key is missing or whose value is not
+    // hexadecimal: no password matches it and a change is refused, the file
+    // as it was.
+    void damagedStoreRefusesLoginAndChange_data()
+    {
+        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<int>("login");
+        QTest::addColumn<int>("change");
+        using L = PasswordStore::LoginCheck;
+        using C = PasswordStore::PasswordChange;
+        QTest::newRow("no key") << QByteArray("[Accesso]\r\nAltro=12\r\n") << int(L::Wrong) << int(C::WrongOld);
+        QTest::newRow("empty value") << QByteArray("[Accesso]\r\nValore=\r\n") << int(L::Wrong) << int(C::WrongOld);
+        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=4G\r\n") << int(L::StoreUnreadable)
+                                         << int(C::StoreUnreadable);
+        QTest::newRow("binary bytes") << QByteArray("\x00\xFF[Accesso\x00]\nValore\x01=", 18) << int(L::Wrong)
+                                      << int(C::WrongOld);
+    }
+
+    void damagedStoreRefusesLoginAndChange()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(int, login);
+        QFETCH(int, change);
+        TempProgramFolder dir;
+        dir.write(Store, store);
+        QCOMPARE(int(PasswordStore::CheckLogin(QStringLiteral("SEGRETO"))), login);
+        QCOMPARE(int(PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("N"), QStringLiteral("N"))),
+                 change);
+        QCOMPARE(dir.bytes(Store), store);
+    }
+
+    // A card past the end of a truncated archive is not there: reading it
+    // fails, rewriting it fails without leaving a gap of blank cards, and the
+    // next new card goes over the incomplete tail.
+    void truncatedLastCard()
+    {
+        TempProgramFolder dir;
+        const QByteArray whole = card("A").toBytes();
+        dir.write(Archive, whole + card("B").toBytes().left(700));
+        const QString path = dir.path(Archive);
+        QCOMPARE(RegisterArchive::Count(path), 1);
+        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::ReadCard(path, 2));
+        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::RewriteCard(path, 2, card("C")));
+        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::RewriteCard(path, 5, card("C")));
+        QCOMPARE(dir.bytes(Archive).size(), qint64(whole.size() + 700));
+        QCOMPARE(RegisterArchive::AppendCard(path, card("C")), 2);
+        QCOMPARE(dir.bytes(Archive), whole + card("C").toBytes());
+    }
+
+    // The n-th write: the seam counts every write of every file, and fires once.
+    void nthWriteFails()
+    {
+        TempProgramFolder dir;
+        const QString path = dir.path(Archive);
+        WriteFaults::FailWrite(3);
+        QCOMPARE(RegisterArchive::AppendCard(path, card("A")), 1);
+        QCOMPARE(RegisterArchive::AppendCard(path, card("B")), 2);
+        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::AppendCard(path, card("C")));
+        QCOMPARE(RegisterArchive::AppendCard(path, card("C")), 3);
+        QCOMPARE(RegisterArchive::ReadCard(path, 3).Targa, QStringLiteral("C"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWriteFaults)
+#include "tst_writefaults.moc"
