@@ -16,6 +16,7 @@ struct VehicleRecord {
 
     static VehicleRecord fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;
+    bool operator==(const VehicleRecord &) const = default;
 };
 
 // The 37 fields in file order: availability stands between Recapito and Note,

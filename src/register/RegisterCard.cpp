@@ -60,6 +60,25 @@ void RegisterArchive::RewriteCard(const QString &path, int cardNumber, const Vis
     CardFile::Rewrite(path, cardNumber, card.toBytes());
 }
 
+std::optional<VisitRecord> RegisterArchive::RewriteCardIfUnchanged(const QString &path, int cardNumber,
+                                                                   const VisitRecord &asLoaded, const VisitRecord &card)
+{
+    RecordFile archive(path, VisitRecord::Size);
+    QByteArray now;
+    const bool written = archive.rewriteIfUnchanged(
+        cardNumber - 1, [&](const QByteArray &stored) { return VisitRecord::fromBytes(stored) == asLoaded; },
+        card.toBytes(), &now);
+    archive.close();
+    if (written)
+        return std::nullopt;
+    return VisitRecord::fromBytes(now);
+}
+
+VisitRecord RegisterArchive::AsStored(const VisitRecord &card)
+{
+    return VisitRecord::fromBytes(card.toBytes());
+}
+
 int ShownCardNumber(const QString &position)
 {
     bool ok = false;

@@ -34,6 +34,15 @@ VisitRecord ReadCard(const QString &path, int cardNumber);
 int AppendCard(const QString &path, const VisitRecord &card);
 // Card cardNumber replaced in place under the archive's lock.
 void RewriteCard(const QString &path, int cardNumber, const VisitRecord &card);
+// Card cardNumber replaced by card only while it still holds asLoaded (the
+// card as the editor loaded it): compared and written under the archive's
+// lock. Nothing when written; else the card as it is now, and nothing is
+// written, because another workstation changed it meanwhile.
+std::optional<VisitRecord> RewriteCardIfUnchanged(const QString &path, int cardNumber, const VisitRecord &asLoaded,
+                                                  const VisitRecord &card);
+// The card as a read gives it back after it has been stored (trimmed, in the
+// code page, cut to the capacities).
+VisitRecord AsStored(const VisitRecord &card);
 } // namespace RegisterArchive
 
 enum class Arrow { First, Previous, Next, Last };

@@ -142,9 +142,7 @@ void TfrmRegistro::OpenYear(const QString &year)
 bool TfrmRegistro::LoadCard(const QString &archivePath, int cardNumber)
 {
     try {
-        const VisitRecord card = RegisterArchive::ReadCard(archivePath, cardNumber);
-        ShowRecord(this, card, VisitFields);
-        ui->lblPosizione->setText(QString::number(cardNumber));
+        ShowStoredCard(archivePath, cardNumber, RegisterArchive::ReadCard(archivePath, cardNumber));
         return true;
     } catch (const IoError &e) {
         Dialogs::ArchiveError(this, &e);
@@ -182,7 +180,42 @@ void TfrmRegistro::btnNuovoClick()
     ui->txtDataEnt->setText(TodayText());
     ui->txtOraEnt->setText(NowTimeText());
     ui->lblPosizione->clear();
+    m_loaded.reset();
     ui->txtOperatoreEnt->setFocus();
+}
+
+void TfrmRegistro::ShowStoredCard(const QString &archivePath, int cardNumber, const VisitRecord &card)
+{
+    ShowRecord(this, card, VisitFields);
+    ui->lblPosizione->setText(QString::number(cardNumber));
+    m_loaded = Loaded{archivePath, cardNumber, card};
+}
+
+bool TfrmRegistro::RewriteStoredCard(int cardNumber, const VisitRecord &card)
+{
+    const QString path = ArchivePath();
+    if (!m_loaded || m_loaded->archivePath != path || m_loaded->cardNumber != cardNumber) {
+        // Not read by this editor: nothing to compare with.
+        RegisterArchive::RewriteCard(path, cardNumber, card);
+        m_loaded = Loaded{path, cardNumber, RegisterArchive::AsStored(card)};
+        return true;
+    }
+    VisitRecord expected = m_loaded->card;
+    for (;;) {
+        const std::optional<VisitRecord> now = RegisterArchive::RewriteCardIfUnchanged(path, cardNumber, expected, card);
+        if (!now) {
+            m_loaded->card = RegisterArchive::AsStored(card);
+            return true;
+        }
+        if (!Dialogs::AskOverwriteChangedCard(this)) {
+            // Read again: the answer may have taken a while.
+            ShowStoredCard(path, cardNumber, RegisterArchive::ReadCard(path, cardNumber));
+            return false;
+        }
+        // Overwrite what the other workstation wrote, unless it changes again
+        // before this write; then the operator is asked again.
+        expected = *now;
+    }
 }
 
 void TfrmRegistro::btnSalvaClick()
@@ -197,13 +230,15 @@ void TfrmRegistro::btnSalvaClick()
     // A failed save leaves the card on screen as it was, number included.
     try {
         if (shown > 0) {
-            RegisterArchive::RewriteCard(ArchivePath(), shown, card);
+            if (!RewriteStoredCard(shown, card))
+                return;
             ui->lblPosizione->setText(QString::number(shown));
             Dialogs::Message(this, MessageKind::Information,
                              QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         } else {
             const int number = RegisterArchive::AppendCard(ArchivePath(), card);
             ui->lblPosizione->setText(QString::number(number));
+            m_loaded = Loaded{ArchivePath(), number, RegisterArchive::AsStored(card)};
             Dialogs::Message(this, MessageKind::Information,
                              QStringLiteral("La scheda corrente è stata inserita in archivio."));
         }
@@ -272,8 +307,7 @@ void TfrmRegistro::MoveTo(Arrow arrow)
         if (step.zeroPosition)
             ui->lblPosizione->setText(QStringLiteral("0"));
         if (step.showIndex >= 0) {
-            ShowRecord(this, RegisterArchive::ReadCard(ArchivePath(), step.showIndex + 1), VisitFields);
-            ui->lblPosizione->setText(QString::number(step.showIndex + 1));
+            ShowStoredCard(ArchivePath(), step.showIndex + 1, RegisterArchive::ReadCard(ArchivePath(), step.showIndex + 1));
         }
         if (step.emptyArchive)
             Dialogs::Message(this, MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda."));

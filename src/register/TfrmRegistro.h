@@ -3,8 +3,10 @@
 // card in the archive of the year chosen in the year menu, brings a card back
 // with the arrows to add the exit, and saves it again in place.
 #include "register/RegisterEditor.h"
+#include "register/VisitRecord.h"
 #include "ui/ScreenWindow.h"
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TfrmRegistro;
@@ -47,6 +49,19 @@ private:
     void btnEsciClick();
     void MoveTo(Arrow arrow);
     void OpenDatePicker(const QString &token);
+    // Shows a card read from the archive and remembers it as loaded.
+    void ShowStoredCard(const QString &archivePath, int cardNumber, const VisitRecord &card);
+    // Rewrites the stored card unless another workstation changed it since it
+    // was loaded; then the operator chooses. True when written.
+    bool RewriteStoredCard(int cardNumber, const VisitRecord &card);
 
     std::unique_ptr<Ui::TfrmRegistro> ui;
+    // The stored card on screen as it was read (or last saved), so a save can
+    // tell whether another workstation changed it meanwhile.
+    struct Loaded {
+        QString archivePath;
+        int cardNumber = 0;
+        VisitRecord card;
+    };
+    std::optional<Loaded> m_loaded;
 };

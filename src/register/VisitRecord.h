@@ -12,6 +12,7 @@ struct VisitRecord {
 
     static VisitRecord fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;
+    bool operator==(const VisitRecord &) const = default;
 };
 
 // The sixteen fields in file order.

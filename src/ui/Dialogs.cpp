@@ -17,6 +17,12 @@ const QString ArchiveBusyText = QStringLiteral(
     "Attenzione: l'archivio è in uso da un'altra postazione di lavoro e la scheda non è stata salvata.\n\r\n\r"
     "Attendere qualche istante e riprovare.");
 
+const QString CardChangedElsewhereText = QStringLiteral(
+    "Attenzione: dopo che questa scheda è stata aperta, un'altra postazione di lavoro l'ha modificata in archivio.\n\r\n\r"
+    "Si desidera sovrascrivere le modifiche dell'altra postazione con la scheda sullo schermo?\n\r\n\r"
+    "Sì: la scheda sullo schermo sostituisce quella in archivio.\n\r"
+    "No: la scheda viene caricata così com'è ora in archivio e le modifiche sullo schermo non vengono salvate.");
+
 namespace {
 ScriptedDialogs *g_script = nullptr;
 
@@ -77,6 +83,11 @@ QMessageBox::StandardButton Dialogs::Message(QWidget *parent, MessageKind kind, 
 bool Dialogs::Ask(QWidget *parent, const QString &text)
 {
     return Message(parent, MessageKind::Question, text) != QMessageBox::No;
+}
+
+bool Dialogs::AskOverwriteChangedCard(QWidget *parent)
+{
+    return Ask(parent, CardChangedElsewhereText);
 }
 
 void Dialogs::ArchiveError(QWidget *parent, const std::exception *cause)

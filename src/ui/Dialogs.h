@@ -28,6 +28,10 @@ bool Ask(QWidget *parent, const QString &text);
 // The failure of an action on an archive (error box): the archive in use by
 // another workstation when the cause says so, else the standard failure.
 void ArchiveError(QWidget *parent, const std::exception *cause = nullptr);
+// A save of a stored card found that another workstation changed the card
+// since it was loaded (question box): true to overwrite those changes with
+// the card on screen, false to load the card as it is now.
+bool AskOverwriteChangedCard(QWidget *parent);
 // An input box; empty optional when cancelled.
 std::optional<QString> Input(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
 // A file-open dialog; empty text when cancelled.
@@ -42,6 +46,8 @@ int RunModal(QDialog *dialog);
 extern const QString ArchiveErrorText;
 // The text shown when another workstation holds the archive for too long.
 extern const QString ArchiveBusyText;
+// The question when another workstation changed a card being saved.
+extern const QString CardChangedElsewhereText;
 
 // While an object of this class exists, no modal window appears: messages are
 // recorded and answered from the script, our own dialogs are handed to

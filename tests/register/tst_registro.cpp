@@ -4,7 +4,9 @@
 #include "app/TfrmAvvio.h"
 #include "ui/TfrmCalendario.h"
 #include "register/TfrmRegistro.h"
+#include "register/RegisterCard.h"
 #include "register/VisitRecord.h"
+#include "storage/FileWrites.h"
 
 #include "TestSupport.h"
 
@@ -516,6 +518,93 @@ private slots:
             after << field(name)->text();
         QCOMPARE(after, shown);
         QCOMPARE(archive(), Card(1));
+    }
+
+    // The disk fills up in the middle of a save: the standard failure, the
+    // archive as it was, the card still on screen, and the next save works.
+    void writeFailingPartWayLeavesTheArchiveWhole_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("new card") << false;
+        QTest::newRow("stored card") << true;
+    }
+
+    void writeFailingPartWayLeavesTheArchiveWhole()
+    {
+        QFETCH(bool, stored);
+        program->dir.write("2021.vis", Card(1));
+        if (stored)
+            QVERIFY(editor->LoadCard(editor->ArchivePath(), 1));
+        fillValidCard();
+        WriteFaults::FailWrite(1, 100);
+        click("btnSalva");
+        WriteFaults::Clear();
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Error);
+        QCOMPARE(program->script.messages[0].text, ArchiveErrorText);
+        QCOMPARE(archive(), Card(1));
+        QCOMPARE(position(), stored ? QStringLiteral("1") : QString());
+        QCOMPARE(field("txtVeicolo")->text(), QStringLiteral("Fiat Ducato"));
+
+        click("btnSalva");
+        QCOMPARE(program->script.lastMessage(), stored ? Rewritten : Inserted);
+        QCOMPARE(archive().size(), stored ? 1366 : 2 * 1366);
+        QCOMPARE(RegisterArchive::ReadCard(program->dir.path("2021.vis"), stored ? 1 : 2).Veicolo,
+                 QStringLiteral("Fiat Ducato"));
+    }
+
+    // Two workstations load card 2; the other one records the exit and saves
+    // first. The save here asks before writing anything: Sì overwrites the
+    // other's changes with the card on screen, No loads the card as it is now.
+    // Either way the next save of this card goes through without a question.
+    void saveOfACardChangedElsewhereAsks_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("Sì overwrites") << true;
+        QTest::newRow("No loads the card as it is now") << false;
+    }
+
+    void saveOfACardChangedElsewhereAsks()
+    {
+        QFETCH(bool, overwrite);
+        const QString path = program->dir.path("2021.vis");
+        program->dir.write("2021.vis", Card(1) + Card(2) + Card(3));
+        QVERIFY(editor->LoadCard(editor->ArchivePath(), 2));
+        field("txtNote")->setText("Documenti lasciati in portineria");
+
+        VisitRecord other = RegisterArchive::ReadCard(path, 2);
+        other.DataUsc = QStringLiteral("02/02/2021");
+        other.OraUsc = QStringLiteral("17:30");
+        other.OperatoreUsc = QStringLiteral("Verdi");
+        RegisterArchive::RewriteCard(path, 2, other);
+        const QByteArray before = archive();
+
+        program->script.answers << (overwrite ? QMessageBox::Yes : QMessageBox::No);
+        click("btnSalva");
+        QCOMPARE(program->script.messages.size(), overwrite ? 2 : 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Question);
+        QCOMPARE(program->script.messages[0].text, CardChangedElsewhereText);
+        QCOMPARE(position(), QStringLiteral("2"));
+        QCOMPARE(archive().left(1366), Card(1));
+        QCOMPARE(archive().mid(2 * 1366), Card(3));
+        const VisitRecord stored = RegisterArchive::ReadCard(path, 2);
+        if (overwrite) {
+            QCOMPARE(program->script.messages[1].text, Rewritten);
+            QCOMPARE(stored.Note, QStringLiteral("Documenti lasciati in portineria"));
+            QCOMPARE(stored.DataUsc, QString());
+        } else {
+            QCOMPARE(archive(), before);
+            QCOMPARE(field("txtNote")->text(), QString());
+            QCOMPARE(field("txtDataUsc")->text(), other.DataUsc);
+            QCOMPARE(field("txtOperatoreUsc")->text(), other.OperatoreUsc);
+        }
+
+        field("txtTessere")->setText("12, 13");
+        click("btnSalva");
+        QCOMPARE(program->script.lastMessage(), Rewritten);
+        QCOMPARE(program->script.messages.size(), overwrite ? 3 : 2);
+        QCOMPARE(RegisterArchive::ReadCard(path, 2).Tessere, QStringLiteral("12, 13"));
+        QCOMPARE(RegisterArchive::ReadCard(path, 2).DataUsc, overwrite ? QString() : other.DataUsc);
     }
 
     void dateFieldsOpenThePicker_data()
