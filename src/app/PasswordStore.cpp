@@ -110,11 +110,13 @@ void WriteIniKey(const QString &path, const QString &section, const QString &key
 {
     QByteArray before;
     {
+        // A read-only store is refused before anything is written.
+        QString reason;
+        if (!FileWrites::MayReplace(path, &reason))
+            throw StoreError(QStringLiteral("cannot write %1: %2").arg(path, reason).toStdString());
         QFile file(path);
-        // Opened for writing, not only reading, so that a read-only store is
-        // refused before anything is written.
         if (file.exists()) {
-            if (!file.open(QIODevice::ReadWrite))
+            if (!file.open(QIODevice::ReadOnly))
                 throw StoreError(QStringLiteral("cannot open %1: %2").arg(path, file.errorString()).toStdString());
             before = file.readAll();
             if (file.error() != QFileDevice::NoError)

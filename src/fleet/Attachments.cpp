@@ -1,6 +1,7 @@
 #include "fleet/Attachments.h"
 
 #include "storage/Environment.h"
+#include "storage/FileWrites.h"
 #include "storage/IoError.h"
 
 #include <QDir>
@@ -36,6 +37,9 @@ void CopyIntoAttachments(const QString &source, const QString &name)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw IoError(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
+    QString reason;
+    if (!FileWrites::MayReplace(AttachmentPath(name), &reason))
+        throw IoError(QStringLiteral("cannot replace %1: %2").arg(AttachmentPath(name), reason));
     QSaveFile out(AttachmentPath(name));
     if (!out.open(QIODevice::WriteOnly))
         throw IoError(QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
@@ -44,9 +48,9 @@ void CopyIntoAttachments(const QString &source, const QString &name)
         block = in.read(1 << 20);
         if (block.isEmpty() && in.error() != QFile::NoError)
             throw IoError(QStringLiteral("cannot read %1: %2").arg(source, in.errorString()));
-        if (out.write(block) != block.size())
+        if (!FileWrites::Write(out, block))
             throw IoError(QStringLiteral("cannot write %1: %2").arg(out.fileName(), out.errorString()));
     }
-    if (!out.commit())
+    if (!FileWrites::Flush(out) || !out.commit())
         throw IoError(QStringLiteral("cannot replace %1: %2").arg(out.fileName(), out.errorString()));
 }

@@ -1,5 +1,6 @@
 #include "storage/FileWrites.h"
 
+#include <QFile>
 #include <QFileDevice>
 #include <algorithm>
 #include <atomic>
@@ -22,7 +23,7 @@ bool fires(std::atomic<int> &countdown)
 }
 } // namespace
 
-bool FileWrites::Write(QFileDevice &file, const char *data, qint64 size)
+bool FileWrites::Write(QIODevice &file, const char *data, qint64 size)
 {
     if (fires(g_writeCountdown)) {
         const qint64 part = std::clamp<qint64>(g_writePart.load(), 0, size);
@@ -40,7 +41,7 @@ bool FileWrites::Write(QFileDevice &file, const char *data, qint64 size)
     return true;
 }
 
-bool FileWrites::Write(QFileDevice &file, const QByteArray &bytes)
+bool FileWrites::Write(QIODevice &file, const QByteArray &bytes)
 {
     return Write(file, bytes.constData(), bytes.size());
 }
@@ -51,6 +52,15 @@ bool FileWrites::Flush(QFileDevice &file)
     if (fires(g_flushCountdown))
         return false;
     return flushed;
+}
+
+bool FileWrites::MayReplace(const QString &path, QString *reason)
+{
+    QFile file(path);
+    if (!file.exists() || file.open(QIODevice::ReadWrite))
+        return true;
+    *reason = file.errorString();
+    return false;
 }
 
 void WriteFaults::FailWrite(int n, qint64 partBytes)

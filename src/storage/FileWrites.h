@@ -4,17 +4,23 @@
 // can make the n-th write or flush fail, also part-way through a write, as a
 // full disk or a dropped network share would.
 #include <QByteArray>
+#include <QString>
 #include <QtGlobal>
 
 class QFileDevice;
+class QIODevice;
 
 namespace FileWrites {
 // Writes all the bytes at the device's position; false when the file system
 // refuses any of them (some may have reached the file).
-bool Write(QFileDevice &file, const char *data, qint64 size);
-bool Write(QFileDevice &file, const QByteArray &bytes);
+bool Write(QIODevice &file, const char *data, qint64 size);
+bool Write(QIODevice &file, const QByteArray &bytes);
 // Flushes what was written; false on failure.
 bool Flush(QFileDevice &file);
+// A file replaced whole (through a new file that takes its place) must still
+// be writable in place where it exists, so a read-only file is refused as it
+// would be by an in-place write. False, with the reason, when it is not.
+bool MayReplace(const QString &path, QString *reason);
 } // namespace FileWrites
 
 // Tests only: faults to come. The n-th write from now (1 = the next) fails

@@ -1,6 +1,7 @@
 #include "storage/SpreadsheetExport.h"
 
 #include "storage/Cp1252.h"
+#include "storage/FileWrites.h"
 #include "storage/IoError.h"
 
 #include <QSaveFile>
@@ -101,7 +102,7 @@ public:
     void flush()
     {
         if (m_device && m_out.size() > 0) {
-            if (m_device->write(m_out.data(), m_out.size()) != m_out.size())
+            if (!FileWrites::Write(*m_device, m_out.data(), m_out.size()))
                 throw IoError(QStringLiteral("spreadsheet write failed: ") + m_device->errorString());
             m_out.clear();
         }
@@ -249,6 +250,9 @@ QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetCol
 void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList<SpreadsheetColumn> &columns,
                       const SpreadsheetRows &rows, const std::function<void(int, int)> &progress)
 {
+    QString reason;
+    if (!FileWrites::MayReplace(path, &reason))
+        throw IoError(QStringLiteral("cannot replace %1: %2").arg(path, reason));
     QSaveFile file(path);
     // Never written in place: where no temporary file can be made beside the
     // old export, the export fails and the old file stays as it was.
@@ -262,6 +266,6 @@ void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList
         file.cancelWriting();
         throw;
     }
-    if (!file.commit())
+    if (!FileWrites::Flush(file) || !file.commit())
         throw IoError(QStringLiteral("cannot replace %1: %2").arg(path, file.errorString()));
 }

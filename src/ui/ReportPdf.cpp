@@ -1,6 +1,7 @@
 #include "ui/ReportPdf.h"
 
 #include "storage/Cp1252.h"
+#include "storage/FileWrites.h"
 
 #include <QBuffer>
 #include <QSaveFile>
@@ -198,10 +199,15 @@ bool WriteReportPdf(const QString &path, const ReportLayout &layout, const PdfPr
         return false;
     bytes.truncate(size);
 
+    // A read-only PDF is refused as an in-place write would be; otherwise the
+    // new file takes the old one's place only once written whole.
+    QString reason;
+    if (!FileWrites::MayReplace(path, &reason))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (!FileWrites::Write(file, bytes) || !FileWrites::Flush(file)) {
         file.cancelWriting();
         return false;
     }

@@ -6,8 +6,10 @@
 #include "TestSupport.h"
 #include "fleet/TfrmFlotta.h"
 #include "ui/TfrmAnteprima.h"
+#include "storage/FileWrites.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
@@ -119,6 +121,27 @@ private slots:
                                                 | QFileDevice::ReadOther | QFileDevice::ExeOther);
         QCOMPARE(dir.bytes("Automezzo.pdf"), before);
         QVERIFY(!WriteVehicleSheetPdf(dir.path("no/such/folder/Automezzo.pdf"), VehicleRecord(), PrintedAt));
+
+        // A read-only PDF in a folder open to everybody, and a disk that fails
+        // part-way through the write or at the flush: refused, the old PDF whole.
+        const QString path = dir.path("Automezzo.pdf");
+        QFile::setPermissions(dir.folder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                                | QFileDevice::ReadOther | QFileDevice::WriteOther
+                                                | QFileDevice::ExeOther);
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        {
+            AsOrdinaryUser user;
+            QVERIFY(!WriteVehicleSheetPdf(path, VehicleRecord(), PrintedAt));
+        }
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+        WriteFaults::FailWrite(1, 100);
+        QVERIFY(!WriteVehicleSheetPdf(path, VehicleRecord(), PrintedAt));
+        WriteFaults::FailFlush(1);
+        QVERIFY(!WriteVehicleSheetPdf(path, VehicleRecord(), PrintedAt));
+        QCOMPARE(dir.bytes("Automezzo.pdf"), before);
+        QCOMPARE(QDir(dir.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Automezzo.pdf"});
+        QVERIFY(WriteVehicleSheetPdf(path, VehicleRecord(), PrintedAt));
+        QVERIFY(dir.bytes("Automezzo.pdf") != before);
     }
 
     void previewShowsThePageAndPrintsIt()

@@ -5,18 +5,35 @@
 // cut or left half-written, and once the cause is gone the same save works.
 #include "varcanto_core.h"
 
+#include "fleet/Attachments.h"
 #include "register/RegisterCard.h"
 #include "storage/FileWrites.h"
+#include "storage/SpreadsheetExport.h"
 
 #include "TestFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 const QString Archive = QStringLiteral("2021.vis");
 const QString Store = QString::fromLatin1(PasswordStore::FileName);
+const QString Export = QStringLiteral("Ingressi_e_Uscite_Veicoli.xls");
+const QString Attached = QStringLiteral("Documenti_Allegati/libretto.pdf");
+
+// A document chosen outside the program folder.
+QString sourceDocument()
+{
+    static QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/nuovo libretto.pdf");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(QByteArray(5000, 'N'));
+    return path;
+}
 
 VisitRecord card(const QString &targa)
 {
@@ -28,7 +45,7 @@ VisitRecord card(const QString &targa)
     return c;
 }
 
-enum class Writer { Append, Rewrite, Password };
+enum class Writer { Append, Rewrite, Password, Export, Attachment };
 enum class Cause { ReadOnlyFile, ReadOnlyFolderNoFile, ReadOnlyFolder, WriteFails, WriteFailsPartWay, FlushFails };
 
 // One save by the writer; true when it reports success.
@@ -46,6 +63,14 @@ bool save(Writer writer, const QString &path)
             return PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("NUOVA"),
                                                  QStringLiteral("NUOVA"))
                    == PasswordStore::PasswordChange::Done;
+        case Writer::Export: {
+            static const QList<QStringList> rows = {{QStringLiteral("AB123CD")}, {QStringLiteral("<nota>")}};
+            WriteSpreadsheet(path, QStringLiteral("Foglio"), {{QStringLiteral("Targa"), 100}}, SpreadsheetTextRows(rows));
+            return true;
+        }
+        case Writer::Attachment:
+            CopyIntoAttachments(sourceDocument(), QStringLiteral("libretto.pdf"));
+            return true;
         }
     } catch (const IoError &) {
     }
@@ -73,7 +98,11 @@ private slots:
         const struct {
             const char *name;
             Writer writer;
-        } writers[] = {{"append", Writer::Append}, {"rewrite", Writer::Rewrite}, {"password change", Writer::Password}};
+        } writers[] = {{"append", Writer::Append},
+                       {"rewrite", Writer::Rewrite},
+                       {"password change", Writer::Password},
+                       {"export", Writer::Export},
+                       {"attachment copy", Writer::Attachment}};
         for (const auto &w : writers) {
             QTest::addRow("%s, read-only file", w.name) << w.writer << Cause::ReadOnlyFile << true;
             QTest::addRow("%s, write fails", w.name) << w.writer << Cause::WriteFails << true;
@@ -87,6 +116,9 @@ private slots:
         QTest::newRow("append, read-only folder") << Writer::Append << Cause::ReadOnlyFolder << false;
         QTest::newRow("rewrite, read-only folder") << Writer::Rewrite << Cause::ReadOnlyFolder << false;
         QTest::newRow("password change, read-only folder") << Writer::Password << Cause::ReadOnlyFolder << true;
+        QTest::newRow("export, read-only folder") << Writer::Export << Cause::ReadOnlyFolder << true;
+        QTest::newRow("export, read-only folder, no export yet") << Writer::Export << Cause::ReadOnlyFolderNoFile << true;
+        QTest::newRow("attachment copy, read-only folder") << Writer::Attachment << Cause::ReadOnlyFolder << true;
     }
 
     void refusedSaveLeavesTheFileWhole()
@@ -95,19 +127,27 @@ private slots:
         QFETCH(Cause, cause);
         QFETCH(bool, refused);
         TempProgramFolder dir;
-        const QString name = writer == Writer::Password ? Store : Archive;
+        const QString name = writer == Writer::Password ? Store
+                             : writer == Writer::Export   ? Export
+                             : writer == Writer::Attachment ? Attached
+                                                            : Archive;
         // An archive with an incomplete tail, as a crash elsewhere leaves it.
         dir.write(Archive, card("A").toBytes() + card("B").toBytes() + QByteArray("\x05" "xyz", 4));
         PasswordStore::WriteValue(CryptEncode(QStringLiteral("SEGRETO")));
+        dir.write(Export, "<html>the export of yesterday</html>");
+        QVERIFY(QDir(dir.folder()).mkdir(QStringLiteral("Documenti_Allegati")));
+        dir.write(Attached, "the document attached before");
+        const QString folder = QFileInfo(dir.path(name)).absolutePath();
         if (cause == Cause::ReadOnlyFolderNoFile)
             QFile::remove(dir.path(name));
         const QByteArray before = dir.bytes(name);
+        const QStringList filesBefore = QDir(folder).entryList(QDir::Files | QDir::Hidden);
 
         // The ordinary user of AsOrdinaryUser cannot write the folder; it
         // can where the folder is opened to everybody.
         const bool folderOpen = cause == Cause::ReadOnlyFile || cause >= Cause::WriteFails;
         if (folderOpen)
-            QFile::setPermissions(dir.folder(), Writable | QFileDevice::ExeOwner | QFileDevice::ExeGroup
+            QFile::setPermissions(folder, Writable | QFileDevice::ExeOwner | QFileDevice::ExeGroup
                                                     | QFileDevice::ExeOther);
         if (QFile::exists(dir.path(name)))
             QFile::setPermissions(dir.path(name), cause == Cause::ReadOnlyFile ? ReadOnly : Writable);
@@ -135,7 +175,7 @@ private slots:
         QCOMPARE(QFile::exists(dir.path(name)), !before.isNull());
         QCOMPARE(dir.bytes(name), before);
         // No stray file left beside it either.
-        QCOMPARE(QDir(dir.folder()).entryList(QDir::Files).size(), cause == Cause::ReadOnlyFolderNoFile ? 1 : 2);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), filesBefore);
         if (writer == Writer::Password)
             QCOMPARE(PasswordStore::ReadPassword(), std::optional<QString>(QStringLiteral("SEGRETO")));
 
