@@ -28,6 +28,23 @@ void FleetArchive::RewriteCard(int cardNumber, const VehicleRecord &card, const 
     CardFile::Rewrite(path, cardNumber, card.toBytes());
 }
 
+std::optional<VehicleRecord> FleetArchive::RewriteCardIfUnchanged(int cardNumber, const VehicleRecord &asLoaded,
+                                                                  const VehicleRecord &card, const QString &path)
+{
+    QByteArray now;
+    const bool written = CardFile::RewriteIfUnchanged(
+        path, cardNumber, [&](const QByteArray &stored) { return VehicleRecord::fromBytes(stored) == asLoaded; },
+        card.toBytes(), &now);
+    if (written)
+        return std::nullopt;
+    return VehicleRecord::fromBytes(now);
+}
+
+VehicleRecord FleetArchive::AsStored(const VehicleRecord &card)
+{
+    return VehicleRecord::fromBytes(card.toBytes());
+}
+
 void FleetArchive::Reach(const QString &path)
 {
     RecordFile archive(path, VehicleRecord::Size);

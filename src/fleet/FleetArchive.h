@@ -7,6 +7,7 @@
 #include "fleet/VehicleRecord.h"
 
 #include <QString>
+#include <optional>
 
 namespace FleetArchive {
 inline constexpr const char *FileName = "Flotta_Automezzi.pro";
@@ -19,6 +20,14 @@ VehicleRecord ReadCard(int cardNumber, const QString &path = Path());
 int AppendCard(const VehicleRecord &card, const QString &path = Path());
 // Card cardNumber replaced in place under the archive's lock.
 void RewriteCard(int cardNumber, const VehicleRecord &card, const QString &path = Path());
+// Card cardNumber replaced by card only while it still holds asLoaded (the
+// card as the editor loaded it): compared and written under the archive's
+// lock. Nothing when written; else the card as it is now, and nothing is
+// written, because another workstation changed it meanwhile.
+std::optional<VehicleRecord> RewriteCardIfUnchanged(int cardNumber, const VehicleRecord &asLoaded,
+                                                    const VehicleRecord &card, const QString &path = Path());
+// The card as a read gives it back after it has been stored.
+VehicleRecord AsStored(const VehicleRecord &card);
 // Opens (creating when missing) and closes the archive: proves it can be reached.
 void Reach(const QString &path = Path());
 } // namespace FleetArchive

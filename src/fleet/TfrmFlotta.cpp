@@ -188,6 +188,7 @@ void TfrmFlotta::cmdNuovoClick()
     ui->chkDisponibile->setChecked(false);
     ClearAttachments();
     ui->lblPosizione->clear();
+    m_loaded.reset();
     ui->txtVeicolo->setFocus();
 }
 
@@ -241,6 +242,33 @@ void TfrmFlotta::ShowVehicle(const VehicleRecord &card, int cardNumber)
     for (std::size_t i = 0; i < std::size(AttachmentLabels); ++i)
         findChild<QLabel *>(QLatin1String(AttachmentLabels[i]))->setText(Trim(card.*AttachmentFields[i]));
     ui->lblPosizione->setText(QString::number(cardNumber));
+    m_loaded = Loaded{cardNumber, card};
+}
+
+bool TfrmFlotta::RewriteStoredCard(int cardNumber, const VehicleRecord &card)
+{
+    if (!m_loaded || m_loaded->cardNumber != cardNumber) {
+        // Not read by this editor: nothing to compare with.
+        FleetArchive::RewriteCard(cardNumber, card);
+        m_loaded = Loaded{cardNumber, FleetArchive::AsStored(card)};
+        return true;
+    }
+    VehicleRecord expected = m_loaded->card;
+    for (;;) {
+        const std::optional<VehicleRecord> now = FleetArchive::RewriteCardIfUnchanged(cardNumber, expected, card);
+        if (!now) {
+            m_loaded->card = FleetArchive::AsStored(card);
+            return true;
+        }
+        if (!Dialogs::AskOverwriteChangedCard(this)) {
+            // Read again: the answer may have taken a while.
+            ShowVehicle(FleetArchive::ReadCard(cardNumber), cardNumber);
+            return false;
+        }
+        // Overwrite what the other workstation wrote, unless it changes again
+        // before this write; then the operator is asked again.
+        expected = *now;
+    }
 }
 
 bool TfrmFlotta::LoadVehicle(int cardNumber)
@@ -266,13 +294,15 @@ void TfrmFlotta::cmdSalvaClick()
     // A failed save leaves the card on screen as it was, number included.
     try {
         if (shown > 0) {
-            FleetArchive::RewriteCard(shown, card);
+            if (!RewriteStoredCard(shown, card))
+                return;
             ui->lblPosizione->setText(QString::number(shown));
             Dialogs::Message(this, MessageKind::Information,
                              QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         } else {
             const int number = FleetArchive::AppendCard(card);
             ui->lblPosizione->setText(QString::number(number));
+            m_loaded = Loaded{number, FleetArchive::AsStored(card)};
             Dialogs::Message(this, MessageKind::Information,
                              QStringLiteral("La scheda corrente è stata inserita in archivio."));
         }
@@ -293,6 +323,7 @@ void TfrmFlotta::cmdDuplicaClick()
     }
     ClearAttachments();
     ui->lblPosizione->clear();
+    m_loaded.reset();
     try {
         FleetArchive::Reach();
     } catch (const IoError &e) {

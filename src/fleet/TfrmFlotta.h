@@ -3,15 +3,16 @@
 // save, duplicate, the arrows through the archive, the availability mark,
 // and the way to every other fleet window.
 #include "fleet/FleetEditor.h"
+#include "fleet/VehicleRecord.h"
 #include "ui/ScreenWindow.h"
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TfrmFlotta;
 }
 enum class Arrow;
-struct VehicleRecord;
 
 class TfrmFlotta : public ScreenWindow, public FleetEditor
 {
@@ -41,6 +42,16 @@ private:
     void ShowVehicle(const VehicleRecord &card, int cardNumber);
     VehicleRecord VehicleOnScreen() const;
     void ClearAttachments();
+    // Rewrites the stored card unless another workstation changed it since it
+    // was loaded; then the operator chooses. True when written.
+    bool RewriteStoredCard(int cardNumber, const VehicleRecord &card);
 
     std::unique_ptr<Ui::TfrmFlotta> ui;
+    // The stored card on screen as it was read (or last saved), so a save can
+    // tell whether another workstation changed it meanwhile.
+    struct Loaded {
+        int cardNumber = 0;
+        VehicleRecord card;
+    };
+    std::optional<Loaded> m_loaded;
 };

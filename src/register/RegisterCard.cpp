@@ -63,12 +63,10 @@ void RegisterArchive::RewriteCard(const QString &path, int cardNumber, const Vis
 std::optional<VisitRecord> RegisterArchive::RewriteCardIfUnchanged(const QString &path, int cardNumber,
                                                                    const VisitRecord &asLoaded, const VisitRecord &card)
 {
-    RecordFile archive(path, VisitRecord::Size);
     QByteArray now;
-    const bool written = archive.rewriteIfUnchanged(
-        cardNumber - 1, [&](const QByteArray &stored) { return VisitRecord::fromBytes(stored) == asLoaded; },
+    const bool written = CardFile::RewriteIfUnchanged(
+        path, cardNumber, [&](const QByteArray &stored) { return VisitRecord::fromBytes(stored) == asLoaded; },
         card.toBytes(), &now);
-    archive.close();
     if (written)
         return std::nullopt;
     return VisitRecord::fromBytes(now);
