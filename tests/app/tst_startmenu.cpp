@@ -74,6 +74,9 @@ private slots:
         QTest::newRow("fleet type, a combo") << int(ScreenId::Fleet) << "txtVeicolo" << "Tipo veicolo:";
         QTest::newRow("fleet code check") << int(ScreenId::Fleet) << "btnCodFisc" << "Controlla il codice fiscale";
         QTest::newRow("fleet window") << int(ScreenId::Fleet) << "" << " Varcanto - Parco Automezzi";
+        QTest::newRow("fleet chassis") << int(ScreenId::Fleet) << "txtTelaio" << "Telaio:";
+        QTest::newRow("statistics year") << int(ScreenId::Statistics) << "txtAnno"
+                                         << "Indicare l'anno solare e premere Apri.";
         QTest::newRow("window") << int(ScreenId::YearMenu) << "" << " Varcanto - Ingressi e Uscite Veicoli";
     }
     void everythingAUserActsOnHasAnAccessibleName()
