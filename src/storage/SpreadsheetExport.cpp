@@ -19,6 +19,11 @@ const QString SpreadsheetFailedText = QStringLiteral(
 
 namespace {
 
+// What no reader can take back from a reference: NUL, and a C1 control that
+// the code page's 0x80 row hides (a reader takes "&#128;" for the euro sign).
+// Both are written as U+FFFD, the replacement character.
+constexpr char32_t Replacement = 0xFFFD;
+
 void appendReference(SpreadsheetBuffer &out, char32_t code)
 {
     out.put("&#", 2);
@@ -62,7 +67,7 @@ inline void appendByte(SpreadsheetBuffer &out, unsigned char b)
         break;
     }
     if (b < 0x20 || unassignedByte(b))
-        appendReference(out, b);
+        appendReference(out, b == 0 ? Replacement : b);
     else
         out.put(char(b));
 }
@@ -74,7 +79,9 @@ void appendCode(SpreadsheetBuffer &out, char32_t code)
         return;
     }
     const int b = Cp1252Byte(code);
-    if (b < 0 || unassignedByte(unsigned(b)))
+    if (b < 0 && code <= 0x9F)
+        appendReference(out, Replacement);
+    else if (b < 0 || unassignedByte(unsigned(b)))
         appendReference(out, code);
     else
         out.put(char(b));
@@ -188,9 +195,9 @@ void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
         ++begin;
     while (end > begin && end[-1] <= 0x20)
         --end;
-    // Room for the longest escape of every byte ("&#129;" or "&amp;"); runs
+    // Room for the longest escape of every byte ("&#65533;" for NUL); runs
     // of plain bytes are copied whole: this is the inner loop of a large export.
-    char *out = m_out.room((end - begin) * 6);
+    char *out = m_out.room((end - begin) * 8);
     const unsigned char *p = begin;
     while (p < end) {
         const unsigned char *run = p;
@@ -210,6 +217,9 @@ void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
             continue;
         case '>':
             out = std::copy_n("&gt;", 4, out);
+            continue;
+        case 0:
+            out = std::copy_n("&#65533;", 8, out);
             continue;
         default:
             break;

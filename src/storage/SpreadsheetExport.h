@@ -7,7 +7,9 @@
 // Cell and heading texts are trimmed and escaped: & < > as entities, and a
 // character the code page cannot hold (or a control character) as a decimal
 // character reference of its code point, so a note holding "<b>" reaches the
-// spreadsheet as text. Each data cell carries sdnum="1040;0;@", which makes
+// spreadsheet as text. What a reader cannot take back from a reference (NUL,
+// a lone surrogate, a C1 control the code page's 0x80 row hides) is written
+// as U+FFFD. Each data cell carries sdnum="1040;0;@", which makes
 // LibreOffice keep "007", "0612345678", "1e5" and dates as typed (x:str alone
 // does so only in Excel).
 #include <QByteArray>

@@ -142,6 +142,15 @@ private slots:
         QCOMPARE(QDir(dir.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Automezzo.pdf"});
         QVERIFY(WriteVehicleSheetPdf(path, VehicleRecord(), PrintedAt));
         QVERIFY(dir.bytes("Automezzo.pdf") != before);
+
+        // A viewer that has the PDF open while it is written again goes on
+        // reading the old one whole: the new PDF takes its place only when done.
+        const QByteArray shown = dir.bytes("Automezzo.pdf");
+        QFile viewer(path);
+        QVERIFY(viewer.open(QIODevice::ReadOnly));
+        QVERIFY(WriteVehicleSheetPdf(path, fullCard(), PrintedAt));
+        QCOMPARE(viewer.readAll(), shown);
+        QVERIFY(dir.bytes("Automezzo.pdf") != shown);
     }
 
     void previewShowsThePageAndPrintsIt()

@@ -1,4 +1,5 @@
 #include "storage/SpreadsheetExport.h"
+#include "storage/Cp1252.h"
 #include "storage/IoError.h"
 
 #include "TestFolder.h"
@@ -24,6 +25,17 @@ QList<QByteArray> DataCells(const QByteArray &file)
     }
     return cells;
 }
+// One cell of bytes as stored in an archive.
+class StoredBytes : public SpreadsheetRows
+{
+public:
+    explicit StoredBytes(const QByteArray &bytes) : m_bytes(bytes) {}
+    int RowCount() const override { return 1; }
+    void WriteCell(int, int, SpreadsheetCell &cell) const override { cell.cp1252(m_bytes.constData(), m_bytes.size()); }
+
+private:
+    QByteArray m_bytes;
+};
 } // namespace
 
 class TestSpreadsheet : public QObject
@@ -62,6 +74,9 @@ private slots:
         QTest::newRow("line break inside") << "riga1\nriga2" << QByteArray("riga1&#10;riga2");
         QTest::newRow("unassigned code page byte") << QString(QChar(0x81)) << QByteArray("&#129;");
         QTest::newRow("reference typed as text") << "&#65;" << QByteArray("&amp;#65;");
+        // A reader takes "&#0;" for U+FFFD and "&#128;" for the euro sign.
+        QTest::newRow("NUL inside") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << QByteArray("a&#65533;b");
+        QTest::newRow("C1 control the code page hides") << QString(QChar(0x80)) << QByteArray("&#65533;");
         QTest::newRow("empty") << "   " << QByteArray();
     }
     void cellsAreTrimmedAndEscaped()
@@ -74,6 +89,10 @@ private slots:
         const QByteArray heading = SpreadsheetBytes(typed, {{typed, 10}}, {});
         QVERIFY(heading.contains("width=10>" + written + "</td>"));
         QVERIFY(heading.contains("<x:Name>" + written + "</x:Name>"));
+        // Texts the code page holds are written alike from the archive's bytes.
+        const QByteArray stored = ToCp1252(typed);
+        if (FromCp1252(stored) == typed)
+            QCOMPARE(DataCells(SpreadsheetBytes(Sheet, {{"A", 10}}, StoredBytes(stored))), QList<QByteArray>{written});
     }
 
     void everyRowAndCellIsWrittenOnOneLine()

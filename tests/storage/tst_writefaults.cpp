@@ -1,7 +1,7 @@
 // Every writer of the core against what goes wrong on a workstation: a
 // read-only file or folder, a full disk or a share that drops in the middle of
-// a write (the write seam fails the n-th write or flush, also part-way), and
-// damaged files. Each refusal is reported to the caller, no existing file is
+// a write (the write seam fails the n-th write or flush, also part-way),
+// another workstation holding the file open and locked, and damaged files. Each refusal is reported to the caller, no existing file is
 // cut or left half-written, and once the cause is gone the same save works.
 #include "varcanto_core.h"
 
@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 
 namespace {
 const QString Archive = QStringLiteral("2021.vis");
@@ -46,7 +47,7 @@ VisitRecord card(const QString &targa)
 }
 
 enum class Writer { Append, Rewrite, Password, Export, Attachment };
-enum class Cause { ReadOnlyFile, ReadOnlyFolderNoFile, ReadOnlyFolder, WriteFails, WriteFailsPartWay, FlushFails };
+enum class Cause { ReadOnlyFile, ReadOnlyFolderNoFile, ReadOnlyFolder, HeldElsewhere, WriteFails, WriteFailsPartWay, FlushFails };
 
 // One save by the writer; true when it reports success.
 bool save(Writer writer, const QString &path)
@@ -119,6 +120,15 @@ private slots:
         QTest::newRow("export, read-only folder") << Writer::Export << Cause::ReadOnlyFolder << true;
         QTest::newRow("export, read-only folder, no export yet") << Writer::Export << Cause::ReadOnlyFolderNoFile << true;
         QTest::newRow("attachment copy, read-only folder") << Writer::Attachment << Cause::ReadOnlyFolder << true;
+        // Another workstation in the middle of a save holds the archive's
+        // lock: the card waits, then is refused. The store, the export and
+        // the attachment are replaced whole, so one who has the old file open
+        // (a spreadsheet program, a viewer) goes on reading it whole.
+        QTest::newRow("append, held and locked elsewhere") << Writer::Append << Cause::HeldElsewhere << true;
+        QTest::newRow("rewrite, held and locked elsewhere") << Writer::Rewrite << Cause::HeldElsewhere << true;
+        QTest::newRow("password change, held and locked elsewhere") << Writer::Password << Cause::HeldElsewhere << false;
+        QTest::newRow("export, held and locked elsewhere") << Writer::Export << Cause::HeldElsewhere << false;
+        QTest::newRow("attachment copy, held and locked elsewhere") << Writer::Attachment << Cause::HeldElsewhere << false;
     }
 
     void refusedSaveLeavesTheFileWhole()
@@ -145,7 +155,7 @@ private slots:
 
         // The ordinary user of AsOrdinaryUser cannot write the folder; it
         // can where the folder is opened to everybody.
-        const bool folderOpen = cause == Cause::ReadOnlyFile || cause >= Cause::WriteFails;
+        const bool folderOpen = cause == Cause::ReadOnlyFile || cause >= Cause::HeldElsewhere;
         if (folderOpen)
             QFile::setPermissions(folder, Writable | QFileDevice::ExeOwner | QFileDevice::ExeGroup
                                                     | QFileDevice::ExeOther);
@@ -164,12 +174,25 @@ private slots:
         default:
             break;
         }
+        std::optional<LockHeldElsewhere> holder;
+        std::optional<ShortLockWait> shortWait;
+        QFile heldOpen(dir.path(name));
+        if (cause == Cause::HeldElsewhere) {
+            holder.emplace(dir.path(name));
+            QVERIFY(holder->holding());
+            QVERIFY(heldOpen.open(QIODevice::ReadOnly));
+            shortWait.emplace(std::chrono::milliseconds(300));
+        }
         bool saved = false;
         {
             AsOrdinaryUser user;
             saved = save(writer, dir.path(name));
         }
         QCOMPARE(saved, !refused);
+        if (cause == Cause::HeldElsewhere && !refused) {
+            QCOMPARE(heldOpen.readAll(), before);
+            QVERIFY(dir.bytes(name) != before);
+        }
         if (!refused)
             return;
         QCOMPARE(QFile::exists(dir.path(name)), !before.isNull());
@@ -181,6 +204,7 @@ private slots:
 
         // The cause gone, the program goes on: the same save works.
         WriteFaults::Clear();
+        holder.reset();
         if (QFile::exists(dir.path(name)))
             QFile::setPermissions(dir.path(name), Writable);
         QVERIFY(save(writer, dir.path(name)));
