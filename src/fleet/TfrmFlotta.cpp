@@ -253,22 +253,12 @@ bool TfrmFlotta::RewriteStoredCard(int cardNumber, const VehicleRecord &card)
         m_loaded = Loaded{cardNumber, FleetArchive::AsStored(card)};
         return true;
     }
-    VehicleRecord expected = m_loaded->card;
-    for (;;) {
-        const std::optional<VehicleRecord> now = FleetArchive::RewriteCardIfUnchanged(cardNumber, expected, card);
-        if (!now) {
-            m_loaded->card = FleetArchive::AsStored(card);
-            return true;
-        }
-        if (!Dialogs::AskOverwriteChangedCard(this)) {
-            // Read again: the answer may have taken a while.
-            ShowVehicle(FleetArchive::ReadCard(cardNumber), cardNumber);
-            return false;
-        }
-        // Overwrite what the other workstation wrote, unless it changes again
-        // before this write; then the operator is asked again.
-        expected = *now;
-    }
+    return Dialogs::SaveOverLoadedCard(
+        this, m_loaded->card, card,
+        [&](const VehicleRecord &expected) { return FleetArchive::RewriteCardIfUnchanged(cardNumber, expected, card); },
+        FleetArchive::AsStored,
+        // Read again: the answer may have taken a while.
+        [&] { ShowVehicle(FleetArchive::ReadCard(cardNumber), cardNumber); });
 }
 
 bool TfrmFlotta::LoadVehicle(int cardNumber)

@@ -200,22 +200,14 @@ bool TfrmRegistro::RewriteStoredCard(int cardNumber, const VisitRecord &card)
         m_loaded = Loaded{path, cardNumber, RegisterArchive::AsStored(card)};
         return true;
     }
-    VisitRecord expected = m_loaded->card;
-    for (;;) {
-        const std::optional<VisitRecord> now = RegisterArchive::RewriteCardIfUnchanged(path, cardNumber, expected, card);
-        if (!now) {
-            m_loaded->card = RegisterArchive::AsStored(card);
-            return true;
-        }
-        if (!Dialogs::AskOverwriteChangedCard(this)) {
-            // Read again: the answer may have taken a while.
-            ShowStoredCard(path, cardNumber, RegisterArchive::ReadCard(path, cardNumber));
-            return false;
-        }
-        // Overwrite what the other workstation wrote, unless it changes again
-        // before this write; then the operator is asked again.
-        expected = *now;
-    }
+    return Dialogs::SaveOverLoadedCard(
+        this, m_loaded->card, card,
+        [&](const VisitRecord &expected) {
+            return RegisterArchive::RewriteCardIfUnchanged(path, cardNumber, expected, card);
+        },
+        RegisterArchive::AsStored,
+        // Read again: the answer may have taken a while.
+        [&] { ShowStoredCard(path, cardNumber, RegisterArchive::ReadCard(path, cardNumber)); });
 }
 
 void TfrmRegistro::btnSalvaClick()
