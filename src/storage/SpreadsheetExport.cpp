@@ -19,13 +19,14 @@ const QString SpreadsheetFailedText = QStringLiteral(
 
 namespace {
 
-// What no reader can take back from a reference: NUL, and a C1 control that
-// the code page's 0x80 row hides (a reader takes "&#128;" for the euro sign).
-// Both are written as U+FFFD, the replacement character.
-constexpr char32_t Replacement = 0xFFFD;
-
+// A reference a reader takes back as the character it names. NUL, and a C1
+// control that the code page's 0x80 row hides (a reader takes "&#128;" for
+// the euro sign), cannot be: they are written as U+FFFD, the replacement
+// character.
 void appendReference(SpreadsheetBuffer &out, char32_t code)
 {
+    if (code == 0 || (code >= 0x80 && code <= 0x9F && Cp1252Byte(code) < 0))
+        code = 0xFFFD;
     out.put("&#", 2);
     const QByteArray digits = QByteArray::number(uint(code));
     out.put(digits.constData(), digits.size());
@@ -67,7 +68,7 @@ inline void appendByte(SpreadsheetBuffer &out, unsigned char b)
         break;
     }
     if (b < 0x20 || unassignedByte(b))
-        appendReference(out, b == 0 ? Replacement : b);
+        appendReference(out, b);
     else
         out.put(char(b));
 }
@@ -79,9 +80,7 @@ void appendCode(SpreadsheetBuffer &out, char32_t code)
         return;
     }
     const int b = Cp1252Byte(code);
-    if (b < 0 && code <= 0x9F)
-        appendReference(out, Replacement);
-    else if (b < 0 || unassignedByte(unsigned(b)))
+    if (b < 0 || unassignedByte(unsigned(b)))
         appendReference(out, code);
     else
         out.put(char(b));
@@ -218,7 +217,7 @@ void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
         case '>':
             out = std::copy_n("&gt;", 4, out);
             continue;
-        case 0:
+        case 0: // as appendReference writes it
             out = std::copy_n("&#65533;", 8, out);
             continue;
         default:
