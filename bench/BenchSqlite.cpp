@@ -1,6 +1,6 @@
 #include "BenchSqlite.h"
 
-#include "varcanto_core.h"
+#include "storage/ArchiveScan.h"
 
 #include <QFile>
 #include <cstdio>
@@ -13,37 +13,34 @@ void SqliteFailed(sqlite3 *db, const char *what)
 }
 
 namespace {
-void exec(sqlite3 *db, const char *sql)
+void exec(sqlite3 *db, const QByteArray &sql)
 {
-    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
-        SqliteFailed(db, sql);
+    if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        SqliteFailed(db, sql.constData());
 }
 } // namespace
 
-void CopyYearIntoSqlite(const QString &archive, const QString &database)
+void CopyIntoSqlite(const QString &archive, int recordSize, const QList<SqliteColumn> &columns, const char *table,
+                    const QString &database)
 {
     QFile::remove(database);
     sqlite3 *db = nullptr;
     if (sqlite3_open(database.toUtf8().constData(), &db) != SQLITE_OK)
         SqliteFailed(db, "open");
-    QString create = QStringLiteral("CREATE TABLE visite (");
-    QString insert = QStringLiteral("INSERT INTO visite VALUES (");
-    for (std::size_t i = 0; i < VisitFields.size(); ++i) {
-        create += QString::fromLatin1(VisitFields[i].name) + QStringLiteral(" TEXT");
-        insert += QLatin1Char('?');
-        if (i + 1 < VisitFields.size()) {
-            create += QLatin1Char(',');
-            insert += QLatin1Char(',');
-        }
+    QByteArray create = QByteArray("CREATE TABLE ") + table + " (";
+    QByteArray insert = QByteArray("INSERT INTO ") + table + " VALUES (";
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        create += QByteArray(i ? ", " : "") + columns[i].name + " TEXT";
+        insert += i ? ", ?" : "?";
     }
-    exec(db, (create + QLatin1Char(')')).toUtf8().constData());
+    exec(db, create + ')');
     exec(db, "BEGIN");
     sqlite3_stmt *row = nullptr;
-    if (sqlite3_prepare_v2(db, (insert + QLatin1Char(')')).toUtf8().constData(), -1, &row, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, (insert + ')').constData(), -1, &row, nullptr) != SQLITE_OK)
         SqliteFailed(db, "prepare insert");
-    ScanArchive(archive, VisitRecord::Size, [&](int, const char *record) {
-        for (std::size_t i = 0; i < VisitFields.size(); ++i) {
-            const QByteArray text = FieldText(record, VisitFields[i]).toUtf8();
+    ScanArchive(archive, recordSize, [&](int, const char *record) {
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            const QByteArray text = LoadAnsiField(record + columns[i].offset, columns[i].capacity).toUtf8();
             sqlite3_bind_text(row, int(i) + 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
         }
         if (sqlite3_step(row) != SQLITE_DONE)
@@ -62,4 +59,26 @@ sqlite3 *OpenSqlite(const QString &database)
     if (sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
         SqliteFailed(db, "open");
     return db;
+}
+
+int SqliteRows(const QString &database, const QByteArray &sql, const QByteArray &like)
+{
+    sqlite3 *db = OpenSqlite(database);
+    sqlite3_stmt *query = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &query, nullptr) != SQLITE_OK)
+        SqliteFailed(db, sql.constData());
+    if (!like.isEmpty())
+        sqlite3_bind_text(query, 1, like.constData(), int(like.size()), SQLITE_TRANSIENT);
+    QList<QString> texts;
+    int rows = 0;
+    while (sqlite3_step(query) == SQLITE_ROW) {
+        for (int c = 0; c < sqlite3_column_count(query); ++c) {
+            const char *text = reinterpret_cast<const char *>(sqlite3_column_text(query, c));
+            texts.append(QString::fromUtf8(text, sqlite3_column_bytes(query, c)));
+        }
+        ++rows;
+    }
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+    return rows;
 }

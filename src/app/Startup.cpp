@@ -60,13 +60,18 @@ void DestroyWindows()
         delete g_screens.takeLast();
 }
 
-int RunVarcanto(QApplication &app)
+void ShowVarcanto(QApplication &app)
 {
     app.setWindowIcon(QIcon(QStringLiteral(":/img/icon.svg")));
     app.setQuitOnLastWindowClosed(false);
     SetUpItalian(app);
     CreateWindows();
     Navigator::Screen(ScreenId::Login)->show();
+}
+
+int RunVarcanto(QApplication &app)
+{
+    ShowVarcanto(app);
     const int code = app.exec();
     DestroyWindows();
     return code;

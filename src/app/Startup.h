@@ -11,5 +11,8 @@ void SetUpItalian(QApplication &app);
 void CreateWindows();
 // Destroys the screens (end of the program, and between tests).
 void DestroyWindows();
-// Runs the program: windows, login shown, the user-interface loop.
+// Everything the program does at its start up to the login window on the
+// screen: the icon, the Italian texts, the screens created, the login shown.
+void ShowVarcanto(QApplication &app);
+// Runs the program: ShowVarcanto, then the user-interface loop.
 int RunVarcanto(QApplication &app);
