@@ -2,7 +2,6 @@
 
 #include "fleet/FleetArchive.h"
 #include "fleet/VehicleRecord.h"
-#include "storage/IoError.h"
 #include "storage/TextRules.h"
 
 #include <algorithm>
@@ -44,18 +43,8 @@ bool matches(const char *record, const QList<Needle> &needles)
 template <class Shows>
 ListLines collect(const QString &archivePath, const ScanProgress &progress, Shows shows)
 {
-    ListLines result;
-    try {
-        ScanArchive(archivePath, VehicleRecord::Size, [&](int index, const char *record) {
-            if (shows(record))
-                result.lines.append({FleetListLine(record), index + 1});
-            return true;
-        }, progress);
-    } catch (const IoError &) {
-        result.failed = true;
-    }
-    SortListLines(result.lines);
-    return result;
+    return CollectListLines(archivePath, VehicleRecord::Size, progress,
+                            [&](const char *record) { return shows(record) ? FleetListLine(record) : QString(); });
 }
 } // namespace
 
@@ -76,14 +65,7 @@ bool VehicleIsAvailable(const char *record)
 {
     // Compared on the stored bytes ("Sì" is 'S' and 0xEC), blanks around
     // them aside, without decoding the field of every vehicle.
-    const int length = std::min<int>(static_cast<unsigned char>(record[Disponibile.offset]), Disponibile.capacity);
-    const unsigned char *text = reinterpret_cast<const unsigned char *>(record + Disponibile.offset + 1);
-    int first = 0, last = length;
-    while (first < last && text[first] <= 0x20)
-        ++first;
-    while (last > first && text[last - 1] <= 0x20)
-        --last;
-    return last - first == 2 && text[first] == 'S' && text[first + 1] == 0xEC;
+    return TrimmedFieldBytes(record, Disponibile) == QByteArrayView("S\xEC");
 }
 
 QString FleetListLine(const char *record)

@@ -2,7 +2,6 @@
 
 #include "register/VisitRecord.h"
 #include "storage/Cp1252.h"
-#include "storage/IoError.h"
 #include "storage/TextRules.h"
 
 #include <QByteArray>
@@ -17,26 +16,13 @@ constexpr auto &TelCel = FieldNamed(VisitFields, "TelCel");
 constexpr auto &DataUsc = FieldNamed(VisitFields, "DataUsc");
 constexpr auto &OraUsc = FieldNamed(VisitFields, "OraUsc");
 
-// The trimmed bytes of a field.
-QByteArrayView fieldBytes(const char *record, const FieldSpec<VisitRecord> &field)
-{
-    const int length = std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
-    const char *t = record + field.offset + 1;
-    int first = 0, last = length;
-    while (first < last && static_cast<unsigned char>(t[first]) <= 0x20)
-        ++first;
-    while (last > first && static_cast<unsigned char>(t[last - 1]) <= 0x20)
-        --last;
-    return QByteArrayView(t + first, last - first);
-}
-
 // Appends the trimmed text of a field to a line: filled with spaces up to
 // width characters or cut after width characters (one byte is one character
 // in the code page); width < 0 appends it as it is. Lines are built straight
 // from the archive's bytes, since a list may have tens of thousands of them.
 void appendField(QString &line, const char *record, const FieldSpec<VisitRecord> &field, int width = -1)
 {
-    const QByteArrayView bytes = fieldBytes(record, field);
+    const QByteArrayView bytes = TrimmedFieldBytes(record, field);
     qsizetype n = bytes.size();
     if (width >= 0 && n > width)
         n = width;
@@ -107,23 +93,6 @@ QList<Needle> needlesOf(const RegisterCriteria &criteria)
     return needles;
 }
 
-template <class Visit>
-ListLines collect(const QString &archivePath, const ScanProgress &progress, Visit lineOf)
-{
-    ListLines result;
-    try {
-        ScanArchive(archivePath, VisitRecord::Size, [&](int index, const char *record) {
-            QString line = lineOf(record);
-            if (!line.isNull())
-                result.lines.append({std::move(line), index + 1});
-            return true;
-        }, progress);
-    } catch (const IoError &) {
-        result.failed = true;
-    }
-    SortListLines(result.lines);
-    return result;
-}
 } // namespace
 
 QString RegisterListLine(RegisterList list, const char *record)
@@ -174,9 +143,9 @@ bool shows(RegisterList list, const char *record, QByteArrayView today)
 {
     switch (list) {
     case RegisterList::EnteredToday:
-        return fieldBytes(record, DataEnt) == today;
+        return TrimmedFieldBytes(record, DataEnt) == today;
     case RegisterList::LeftToday:
-        return fieldBytes(record, DataUsc) == today;
+        return TrimmedFieldBytes(record, DataUsc) == today;
     case RegisterList::NotLeft:
         break;
     }
@@ -206,7 +175,7 @@ ListLines CollectRegisterList(const QString &archivePath, RegisterList list, con
                               const ScanProgress &progress)
 {
     const QByteArray day = ToCp1252(today);
-    return collect(archivePath, progress, [&](const char *record) {
+    return CollectListLines(archivePath, VisitRecord::Size, progress, [&](const char *record) {
         return shows(list, record, day) ? RegisterListLine(list, record) : QString();
     });
 }
@@ -222,7 +191,7 @@ int CountCriteria(const RegisterCriteria &criteria)
 bool CardMatches(const char *record, const RegisterCriteria &criteria)
 {
     for (const Needle &needle : needlesOf(criteria)) {
-        if (!occurs(fieldBytes(record, *needle.field), needle))
+        if (!occurs(TrimmedFieldBytes(record, *needle.field), needle))
             return false;
     }
     return true;
@@ -251,12 +220,11 @@ QString RegisterSearchLine(const char *record)
 ListLines SearchRegister(const QString &archivePath, const RegisterCriteria &criteria, const ScanProgress &progress)
 {
     const QList<Needle> needles = needlesOf(criteria);
-    ListLines result = collect(archivePath, progress, [&](const char *record) {
+    return CollectListLines(archivePath, VisitRecord::Size, progress, [&](const char *record) {
         for (const Needle &needle : needles) {
-            if (!occurs(fieldBytes(record, *needle.field), needle))
+            if (!occurs(TrimmedFieldBytes(record, *needle.field), needle))
                 return QString();
         }
         return RegisterSearchLine(record);
     });
-    return result;
 }

@@ -3,11 +3,14 @@
 // through it. The archive is read in blocks of hundreds of records, and each
 // whole record is handed to the caller as raw bytes, record by record from
 // index 0; the caller decodes only the fields it needs (FieldText,
-// FieldIsBlank). The archive is opened (created when missing) and closed
-// within the call; failures are raised as IoError.
+// TrimmedFieldBytes, FieldIsBlank). The archive is opened (created when
+// missing) and closed within the call; failures are raised as IoError.
 #include "storage/AnsiField.h"
+#include "storage/IoError.h"
+#include "storage/ListRules.h"
 #include "storage/RecordLayout.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstring>
 #include <functional>
@@ -25,6 +28,15 @@ template <class Record>
 QString FieldText(const char *record, const FieldSpec<Record> &field)
 {
     return LoadAnsiField(record + field.offset, field.capacity);
+}
+
+// The stored bytes of a field with what trimming removes (bytes up to blank)
+// left out at both ends; decodes nothing.
+QByteArrayView TrimmedFieldBytes(const char *record, int offset, int capacity);
+template <class Record>
+QByteArrayView TrimmedFieldBytes(const char *record, const FieldSpec<Record> &field)
+{
+    return TrimmedFieldBytes(record, field.offset, field.capacity);
 }
 
 // True when the field holds nothing but characters that trimming removes;
@@ -53,4 +65,26 @@ constexpr const FieldSpec<Record> &FieldNamed(const std::array<FieldSpec<Record>
             return f;
     }
     throw "no such field";
+}
+
+// The lines of a list over the archive (created when missing), in one walk:
+// lineOf(record) gives a record's line, or a null text to leave it out of the
+// list; the lines are sorted once. A failure part-way keeps the lines read
+// until then and is flagged.
+template <class LineOf>
+ListLines CollectListLines(const QString &archivePath, int recordSize, const ScanProgress &progress, LineOf lineOf)
+{
+    ListLines result;
+    try {
+        ScanArchive(archivePath, recordSize, [&](int index, const char *record) {
+            QString line = lineOf(record);
+            if (!line.isNull())
+                result.lines.append({std::move(line), index + 1});
+            return true;
+        }, progress);
+    } catch (const IoError &) {
+        result.failed = true;
+    }
+    SortListLines(result.lines);
+    return result;
 }
