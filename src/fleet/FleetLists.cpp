@@ -2,6 +2,7 @@
 
 #include "fleet/FleetArchive.h"
 #include "fleet/VehicleRecord.h"
+#include "storage/RecordSearch.h"
 #include "storage/TextRules.h"
 
 #include <algorithm>
@@ -15,29 +16,9 @@ constexpr auto &Recapito = FieldNamed(VehicleFields, "Recapito");
 constexpr auto &Note = FieldNamed(VehicleFields, "Note");
 constexpr auto &Disponibile = FieldNamed(VehicleFields, "Disponibile");
 
-// A counted criterion: its field and its text with A-Z lowered.
-struct Needle {
-    const FieldSpec<VehicleRecord> *field;
-    QString lowered;
-};
-
-QList<Needle> needlesOf(const FleetCriteria &criteria)
+QList<FieldNeedle> needlesOf(const FleetCriteria &criteria)
 {
-    QList<Needle> needles;
-    for (int i = 0; i < 10; ++i) {
-        if (!Trim(criteria.text[i]).isEmpty())
-            needles.append({&FieldNamed(VehicleFields, FleetSearchFields[i]), LowerAZ(criteria.text[i])});
-    }
-    return needles;
-}
-
-bool matches(const char *record, const QList<Needle> &needles)
-{
-    for (const Needle &needle : needles) {
-        if (!ContainsLowered(FieldText(record, *needle.field), needle.lowered))
-            return false;
-    }
-    return true;
+    return FieldNeedles(VehicleFields, FleetSearchFields, criteria.text);
 }
 
 template <class Shows>
@@ -50,15 +31,12 @@ ListLines collect(const QString &archivePath, const ScanProgress &progress, Show
 
 int CountCriteria(const FleetCriteria &criteria)
 {
-    int count = 0;
-    for (const QString &t : criteria.text)
-        count += Trim(t).isEmpty() ? 0 : 1;
-    return count;
+    return CountCriteriaTexts(criteria.text);
 }
 
 bool VehicleMatches(const char *record, const FleetCriteria &criteria)
 {
-    return matches(record, needlesOf(criteria));
+    return RecordMatches(record, needlesOf(criteria));
 }
 
 bool VehicleIsAvailable(const char *record)
@@ -81,8 +59,8 @@ QString FleetListLine(const char *record)
 
 ListLines SearchFleet(const QString &archivePath, const FleetCriteria &criteria, const ScanProgress &progress)
 {
-    const QList<Needle> needles = needlesOf(criteria);
-    return collect(archivePath, progress, [&](const char *record) { return matches(record, needles); });
+    const QList<FieldNeedle> needles = needlesOf(criteria);
+    return collect(archivePath, progress, [&](const char *record) { return RecordMatches(record, needles); });
 }
 
 ListLines AvailableVehicles(const QString &archivePath, const ScanProgress &progress)

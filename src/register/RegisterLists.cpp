@@ -2,6 +2,7 @@
 
 #include "register/VisitRecord.h"
 #include "storage/Cp1252.h"
+#include "storage/RecordSearch.h"
 #include "storage/TextRules.h"
 
 #include <QByteArray>
@@ -42,57 +43,10 @@ void appendField(QString &line, const char *record, const FieldSpec<VisitRecord>
         line.resize(line.size() + (width - n), QLatin1Char(' '));
 }
 
-inline unsigned char lowerByte(unsigned char b)
+QList<FieldNeedle> needlesOf(const RegisterCriteria &criteria)
 {
-    return (b >= 'A' && b <= 'Z') ? b - 'A' + 'a' : b;
+    return FieldNeedles(VisitFields, RegisterSearchFields, criteria.text);
 }
-
-// A criterion ready to test on the archive's bytes: A-Z lowered, in
-// Windows-1252; a text with a character the code page lacks occurs in no card.
-struct Needle {
-    const FieldSpec<VisitRecord> *field;
-    QByteArray bytes;
-    bool impossible = false;
-};
-
-bool occurs(QByteArrayView hay, const Needle &needle)
-{
-    const qsizetype n = needle.bytes.size();
-    if (needle.impossible || n == 0 || n > hay.size())
-        return false;
-    const unsigned char *h = reinterpret_cast<const unsigned char *>(hay.data());
-    const unsigned char *k = reinterpret_cast<const unsigned char *>(needle.bytes.constData());
-    const qsizetype last = hay.size() - n;
-    for (qsizetype i = 0; i <= last; ++i) {
-        if (lowerByte(h[i]) != k[0])
-            continue;
-        qsizetype j = 1;
-        while (j < n && lowerByte(h[i + j]) == k[j])
-            ++j;
-        if (j == n)
-            return true;
-    }
-    return false;
-}
-
-QList<Needle> needlesOf(const RegisterCriteria &criteria)
-{
-    QList<Needle> needles;
-    for (int i = 0; i < 10; ++i) {
-        if (Trim(criteria.text[i]).isEmpty())
-            continue;
-        Needle needle{&FieldNamed(VisitFields, RegisterSearchFields[i]), {}};
-        for (char32_t code : LowerAZ(criteria.text[i]).toUcs4()) {
-            const int b = Cp1252Byte(code);
-            if (b < 0)
-                needle.impossible = true;
-            needle.bytes.append(char(b));
-        }
-        needles << needle;
-    }
-    return needles;
-}
-
 } // namespace
 
 QString RegisterListLine(RegisterList list, const char *record)
@@ -182,19 +136,12 @@ ListLines CollectRegisterList(const QString &archivePath, RegisterList list, con
 
 int CountCriteria(const RegisterCriteria &criteria)
 {
-    int count = 0;
-    for (const QString &t : criteria.text)
-        count += Trim(t).isEmpty() ? 0 : 1;
-    return count;
+    return CountCriteriaTexts(criteria.text);
 }
 
 bool CardMatches(const char *record, const RegisterCriteria &criteria)
 {
-    for (const Needle &needle : needlesOf(criteria)) {
-        if (!occurs(TrimmedFieldBytes(record, *needle.field), needle))
-            return false;
-    }
-    return true;
+    return RecordMatches(record, needlesOf(criteria));
 }
 
 QString RegisterSearchLine(const char *record)
@@ -219,12 +166,8 @@ QString RegisterSearchLine(const char *record)
 
 ListLines SearchRegister(const QString &archivePath, const RegisterCriteria &criteria, const ScanProgress &progress)
 {
-    const QList<Needle> needles = needlesOf(criteria);
+    const QList<FieldNeedle> needles = needlesOf(criteria);
     return CollectListLines(archivePath, VisitRecord::Size, progress, [&](const char *record) {
-        for (const Needle &needle : needles) {
-            if (!occurs(TrimmedFieldBytes(record, *needle.field), needle))
-                return QString();
-        }
-        return RegisterSearchLine(record);
+        return RecordMatches(record, needles) ? RegisterSearchLine(record) : QString();
     });
 }

@@ -14,11 +14,8 @@ void StoreAnsiField(char *field, int capacity, const QString &text)
     std::memset(field + 1 + bytes.size(), 0, size_t(capacity - bytes.size()));
 }
 
-QString LoadAnsiField(const char *field, int capacity)
+QByteArrayView TrimmedAnsiField(const char *field, int capacity)
 {
-    // Scans decode every field of every card, so this avoids intermediate
-    // copies: the bytes at or below 0x20 are exactly the characters that
-    // trimming removes, so the text is trimmed before it is decoded.
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
     const char *text = field + 1;
     int first = 0;
@@ -27,5 +24,14 @@ QString LoadAnsiField(const char *field, int capacity)
         ++first;
     while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
         --last;
-    return FromCp1252(text + first, last - first);
+    return QByteArrayView(text + first, last - first);
+}
+
+QString LoadAnsiField(const char *field, int capacity)
+{
+    // Scans decode every field of every card, so this avoids intermediate
+    // copies: the bytes at or below 0x20 are exactly the characters that
+    // trimming removes, so the text is trimmed before it is decoded.
+    const QByteArrayView text = TrimmedAnsiField(field, capacity);
+    return FromCp1252(text.data(), text.size());
 }

@@ -35,19 +35,6 @@ int ScanArchive(const QString &path, int recordSize, const RecordVisitor &visit,
     return index;
 }
 
-QByteArrayView TrimmedFieldBytes(const char *record, int offset, int capacity)
-{
-    // A length byte above the capacity is read as the capacity.
-    const int length = std::min<int>(static_cast<unsigned char>(record[offset]), capacity);
-    const unsigned char *text = reinterpret_cast<const unsigned char *>(record + offset + 1);
-    int first = 0, last = length;
-    while (first < last && text[first] <= 0x20)
-        ++first;
-    while (last > first && text[last - 1] <= 0x20)
-        --last;
-    return QByteArrayView(record + offset + 1 + first, last - first);
-}
-
 bool FieldIsBlank(const char *record, int offset, int capacity)
 {
     return TrimmedFieldBytes(record, offset, capacity).isEmpty();

@@ -30,9 +30,11 @@ QString FieldText(const char *record, const FieldSpec<Record> &field)
     return LoadAnsiField(record + field.offset, field.capacity);
 }
 
-// The stored bytes of a field with what trimming removes (bytes up to blank)
-// left out at both ends; decodes nothing.
-QByteArrayView TrimmedFieldBytes(const char *record, int offset, int capacity);
+// The stored bytes of a field of raw record bytes, trimmed; decodes nothing.
+inline QByteArrayView TrimmedFieldBytes(const char *record, int offset, int capacity)
+{
+    return TrimmedAnsiField(record + offset, capacity);
+}
 template <class Record>
 QByteArrayView TrimmedFieldBytes(const char *record, const FieldSpec<Record> &field)
 {

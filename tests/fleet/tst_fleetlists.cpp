@@ -96,6 +96,13 @@ private slots:
         QTest::newRow("inside the text") << 3 << "Grande Punto" << "de pu" << true;
         QTest::newRow("accented capital does not find its small letter") << 9 << QStringLiteral("così")
                                                                           << QStringLiteral("COSÌ") << false;
+        QTest::newRow("accented small letter, same case") << 9 << QStringLiteral("così") << QStringLiteral("sì")
+                                                           << true;
+        QTest::newRow("euro sign (a byte of the 0x80 row)") << 9 << QStringLiteral("costo € 300")
+                                                             << QStringLiteral("€ 3") << true;
+        // Stored as its look-alike "l", which the criterion does not ask for.
+        QTest::newRow("character outside the code page finds nothing") << 6 << QStringLiteral("Łukasz")
+                                                                        << QStringLiteral("ł") << false;
         QTest::newRow("trailing blank is matched with the blank") << 6 << "Mario Rossi" << "Mario " << true;
         QTest::newRow("trailing blank not followed by a blank") << 6 << "Mario" << "Mario " << false;
         QTest::newRow("absent") << 4 << "AB123CD" << "ZZ" << false;
