@@ -1,10 +1,16 @@
 // The archive walk over a file of any bytes and any length: with both record
 // sizes it hands over exactly the whole records, each once and in order, the
 // record-by-record reader agrees with it, and nothing in the file makes the
-// walk read outside the records.
+// walk read outside the records. The daily lists, the searches (a criterion
+// taken from the file's own bytes), the available vehicles and the monthly
+// counts run over the same file: each line names a whole record once.
+#include "fleet/FleetLists.h"
 #include "fleet/VehicleRecord.h"
+#include "register/RegisterLists.h"
+#include "register/TransitStatistics.h"
 #include "register/VisitRecord.h"
 #include "storage/ArchiveScan.h"
+#include "storage/Cp1252.h"
 #include "storage/RecordFile.h"
 
 #include <QFile>
@@ -50,6 +56,40 @@ void walk(const QString &path, const QByteArray &bytes, int recordSize)
     if (read != whole)
         std::abort();
 }
+
+void checkLines(const ListLines &list, int whole)
+{
+    QList<bool> seen(whole, false);
+    for (const ListLine &line : list.lines) {
+        if (list.failed || line.cardNumber < 1 || line.cardNumber > whole || seen[line.cardNumber - 1]
+            || line.text.isEmpty())
+            std::abort();
+        seen[line.cardNumber - 1] = true;
+    }
+}
+
+void lists(const QString &path, const QByteArray &bytes)
+{
+    // A criterion of up to three of the file's bytes, read as the code page.
+    const QString criterion = FromCp1252(bytes.left(3));
+    const int cards = int(bytes.size() / VisitRecord::Size);
+    for (RegisterList list : {RegisterList::EnteredToday, RegisterList::LeftToday, RegisterList::NotLeft})
+        checkLines(CollectRegisterList(path, list, QStringLiteral("15/06/2021")), cards);
+    RegisterCriteria card;
+    card.text[bytes.isEmpty() ? 0 : uchar(bytes[0]) % 10] = criterion;
+    checkLines(SearchRegister(path, card), cards);
+    int counted = 0;
+    for (int n : CountMonthlyTransits(path, QStringLiteral("2021")))
+        counted += n;
+    if (counted < 0 || counted > cards)
+        std::abort();
+
+    const int vehicles = int(bytes.size() / VehicleRecord::Size);
+    FleetCriteria vehicle;
+    vehicle.text[bytes.isEmpty() ? 0 : uchar(bytes[0]) % 10] = criterion;
+    checkLines(SearchFleet(path, vehicle), vehicles);
+    checkLines(AvailableVehicles(path), vehicles);
+}
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -67,5 +107,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     walk(path, bytes, small);
     walk(path, bytes, VisitRecord::Size);
     walk(path, bytes, VehicleRecord::Size);
+    lists(path, bytes);
     return 0;
 }
