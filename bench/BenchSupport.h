@@ -24,10 +24,9 @@ double Seconds(const QElapsedTimer &timer);
 double Best(int runs, const std::function<void()> &run);
 
 // The raw figures the program's own are compared with: the whole file read
-// in 1 MB reads into one reused buffer, looking at nothing (returns the bytes
-// read); and bytes written in 1 MB writes, flushed to the disk as the
+// in 1 MB reads into one reused buffer, looking at nothing; and bytes written in 1 MB writes, flushed to the disk as the
 // program's exports are.
-qint64 RawRead(const QString &path);
+void RawRead(const QString &path);
 void RawWrite(const QString &path, qint64 bytes);
 
 // This process's resident memory now and at its peak, from /proc (bytes).

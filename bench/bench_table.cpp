@@ -43,16 +43,22 @@ struct Bench {
     QString cache;
     BenchTable table;
 
+    // A row of this pass (its cache), for the caller to finish or add.
+    BenchRow row(const QString &operation, double value, const QList<BenchComparison> &comparisons,
+                 double ratioGoal = 0) const
+    {
+        BenchRow r;
+        r.cache = cache;
+        r.operation = operation;
+        r.value = value;
+        r.comparisons = comparisons;
+        r.ratioGoal = ratioGoal;
+        return r;
+    }
     void add(const QString &operation, double value, const QList<BenchComparison> &comparisons,
              double ratioGoal = 0)
     {
-        BenchRow row;
-        row.cache = cache;
-        row.operation = operation;
-        row.value = value;
-        row.comparisons = comparisons;
-        row.ratioGoal = ratioGoal;
-        table.Add(row);
+        table.Add(row(operation, value, comparisons, ratioGoal));
     }
 };
 
@@ -270,11 +276,8 @@ void startupRows(Bench &b)
 {
     const double login = timeToWindow({b.folder});
     const double bare = timeToWindow({QStringLiteral("--bare")});
-    BenchRow row;
-    row.cache = b.cache;
-    row.operation = QStringLiteral("start of the program to the login window painted");
-    row.value = login;
-    row.comparisons = {{QStringLiteral("one empty window of the same toolkit"), bare}};
+    BenchRow row = b.row(QStringLiteral("start of the program to the login window painted"), login,
+                         {{QStringLiteral("one empty window of the same toolkit"), bare}});
     row.absoluteGoal = 1.0;
     b.table.Add(row);
 }
@@ -303,13 +306,13 @@ void memoryRow(Bench &b)
         std::fprintf(stderr, "the memory figure failed\n");
         std::exit(1);
     }
-    BenchRow row;
-    row.operation = QStringLiteral("peak memory of the register export of 200,000 cards (grid filled, file written)");
+    BenchRow row = b.row(
+        QStringLiteral("peak memory of the register export of 200,000 cards (grid filled, file written)"),
+        double(figures[0].toLongLong()),
+        {{QStringLiteral("the archive"), double(QFile(b.year).size())},
+         {QStringLiteral("the cards' texts held by the grid"), double(figures[1].toLongLong())}},
+        1.0);
     row.unit = BenchRow::Unit::Bytes;
-    row.value = double(figures[0].toLongLong());
-    row.comparisons = {{QStringLiteral("the archive"), double(QFile(b.year).size())},
-                       {QStringLiteral("the cards' texts held by the grid"), double(figures[1].toLongLong())}};
-    row.ratioGoal = 1.0;
     b.table.Add(row);
 }
 

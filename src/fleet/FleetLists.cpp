@@ -3,9 +3,6 @@
 #include "fleet/FleetArchive.h"
 #include "fleet/VehicleRecord.h"
 #include "storage/RecordSearch.h"
-#include "storage/TextRules.h"
-
-#include <algorithm>
 
 namespace {
 constexpr auto &Marca = FieldNamed(VehicleFields, "Marca");

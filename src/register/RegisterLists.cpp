@@ -3,7 +3,6 @@
 #include "register/VisitRecord.h"
 #include "storage/Cp1252.h"
 #include "storage/RecordSearch.h"
-#include "storage/TextRules.h"
 
 #include <QByteArray>
 

@@ -34,8 +34,3 @@ int ScanArchive(const QString &path, int recordSize, const RecordVisitor &visit,
     file.close();
     return index;
 }
-
-bool FieldIsBlank(const char *record, int offset, int capacity)
-{
-    return TrimmedFieldBytes(record, offset, capacity).isEmpty();
-}

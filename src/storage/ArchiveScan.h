@@ -43,7 +43,10 @@ QByteArrayView TrimmedFieldBytes(const char *record, const FieldSpec<Record> &fi
 
 // True when the field holds nothing but characters that trimming removes;
 // decodes nothing.
-bool FieldIsBlank(const char *record, int offset, int capacity);
+inline bool FieldIsBlank(const char *record, int offset, int capacity)
+{
+    return TrimmedFieldBytes(record, offset, capacity).isEmpty();
+}
 template <class Record>
 bool FieldIsBlank(const char *record, const FieldSpec<Record> &field)
 {
