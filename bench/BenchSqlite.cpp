@@ -1,6 +1,6 @@
 #include "BenchSqlite.h"
 
-#include "storage/ArchiveScan.h"
+#include "core/storage/ArchiveScan.h"
 
 #include <QFile>
 #include <cstdio>

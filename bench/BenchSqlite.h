@@ -1,7 +1,7 @@
 #pragma once
 // The same rows in SQLite, for the benchmarks' comparisons: one table with a
 // text column per field of the record, no index, in a file database.
-#include "storage/RecordLayout.h"
+#include "core/storage/RecordLayout.h"
 
 #include <QByteArray>
 #include <QList>

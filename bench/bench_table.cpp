@@ -13,7 +13,7 @@
 //   bench_table --grid-memory year.vis out.xls
 //                                   (the memory figure, in a process of its own)
 #include "varcanto_core.h"
-#include "ui/CardList.h"
+#include "gui/kit/CardList.h"
 
 #include "BenchSqlite.h"
 #include "BenchSupport.h"

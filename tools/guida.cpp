@@ -3,10 +3,10 @@
 //   varcanto_guida <output.pdf>
 #include "GuideSections.h"
 
-#include "app/Startup.h"
-#include "register/VisitRecord.h"
-#include "storage/Environment.h"
-#include "ui/Dialogs.h"
+#include "gui/Startup.h"
+#include "core/register/VisitRecord.h"
+#include "core/storage/Environment.h"
+#include "gui/kit/Dialogs.h"
 
 #include <QApplication>
 #include <QBuffer>

@@ -1,6 +1,6 @@
 #include "varcanto_core.h"
 
-#include "app/HelpTopics.h"
+#include "gui/help/HelpTopics.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,14 +1,14 @@
 // The help, information and credits windows: what the help memo shows, and
 // what their links hand to the shell.
-#include "ui/Dialogs.h"
-#include "storage/Environment.h"
-#include "app/HelpTopics.h"
-#include "app/Maker.h"
-#include "app/Startup.h"
+#include "gui/kit/Dialogs.h"
+#include "core/storage/Environment.h"
+#include "gui/help/HelpTopics.h"
+#include "gui/help/Maker.h"
+#include "gui/Startup.h"
 #include "TestSupport.h"
-#include "app/TfrmGuida.h"
-#include "app/TfrmInfo.h"
-#include "app/TfrmSplash.h"
+#include "gui/help/TfrmGuida.h"
+#include "gui/help/TfrmInfo.h"
+#include "gui/help/TfrmSplash.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

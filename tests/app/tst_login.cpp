@@ -1,14 +1,14 @@
 // The login and the change of password, driven through the real windows with
 // the password store in a temporary program folder.
-#include "app/Crypt.h"
-#include "ui/Dialogs.h"
-#include "app/HelpTopics.h"
-#include "app/PasswordStore.h"
-#include "ui/Navigator.h"
-#include "app/Startup.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmCambiaPassword.h"
-#include "app/TfrmPassword.h"
+#include "core/access/Crypt.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/help/HelpTopics.h"
+#include "core/access/PasswordStore.h"
+#include "gui/kit/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/access/TfrmAvvio.h"
+#include "gui/access/TfrmCambiaPassword.h"
+#include "gui/access/TfrmPassword.h"
 
 #include "TestSupport.h"
 

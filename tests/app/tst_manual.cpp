@@ -1,9 +1,9 @@
 // The user manual as the build writes it: read back from the PDF, it has a
 // section for every screen of the program, pictures of the windows and the
 // help topics' texts.
-#include "app/HelpTopics.h"
-#include "app/Startup.h"
-#include "ui/Navigator.h"
+#include "gui/help/HelpTopics.h"
+#include "gui/Startup.h"
+#include "gui/kit/Navigator.h"
 
 #include "PdfReadBack.h"
 #include "TestSupport.h"

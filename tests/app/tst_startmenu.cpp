@@ -1,16 +1,16 @@
 // The start menu: where each picture leads, and how the program ends from it.
-#include "ui/Dialogs.h"
-#include "app/Maker.h"
-#include "ui/Navigator.h"
-#include "app/Startup.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/help/Maker.h"
+#include "gui/kit/Navigator.h"
+#include "gui/Startup.h"
 #include "TestSupport.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
-#include "app/TfrmInfo.h"
-#include "register/TfrmMenuRegistro.h"
-#include "register/TfrmRegistro.h"
-#include "app/TfrmSplash.h"
-#include "ui/WindowKit.h"
+#include "gui/access/TfrmAvvio.h"
+#include "gui/help/TfrmGuida.h"
+#include "gui/help/TfrmInfo.h"
+#include "gui/register/TfrmMenuRegistro.h"
+#include "gui/register/TfrmRegistro.h"
+#include "gui/help/TfrmSplash.h"
+#include "gui/kit/WindowKit.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -103,7 +103,7 @@ private slots:
     {
         QFETCH(QString, name);
         showMenu();
-        QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
+        QTest::mouseClick(picture(name.toLatin1().constData()), Qt::LeftButton);
         QVERIFY(Navigator::Screen(ScreenId::YearMenu)->isVisible());
         QVERIFY(!menu()->isVisible());
         QVERIFY(!ApplicationEnded());
@@ -204,8 +204,8 @@ private slots:
             dialog->reject();
         };
         showMenu();
-        QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
-        QTest::mouseClick(picture(name.toLatin1()), Qt::LeftButton);
+        QTest::mouseClick(picture(name.toLatin1().constData()), Qt::LeftButton);
+        QTest::mouseClick(picture(name.toLatin1().constData()), Qt::LeftButton);
         QCOMPARE(opened.size(), 2);
         QVERIFY(opened[0].isNull() && opened[1].isNull());
         QCOMPARE(linkColours, QList<QColor>({QColor(0, 0, 139), QColor(0, 0, 139)}));

@@ -1,7 +1,7 @@
-#include "ui/Navigator.h"
-#include "app/Startup.h"
-#include "app/TfrmAvvio.h"
-#include "app/TfrmPassword.h"
+#include "gui/kit/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/access/TfrmAvvio.h"
+#include "gui/access/TfrmPassword.h"
 
 #include "TestSupport.h"
 

@@ -1,8 +1,8 @@
 // The fiscal code and VAT number windows: what they say for each kind of
 // text, when they stay open, and how typing is normalised or filtered.
-#include "checks/TfrmCodFisc.h"
-#include "checks/TfrmPartitaIva.h"
-#include "ui/Dialogs.h"
+#include "gui/checks/TfrmCodFisc.h"
+#include "gui/checks/TfrmPartitaIva.h"
+#include "gui/kit/Dialogs.h"
 
 #include <QApplication>
 #include <QLineEdit>

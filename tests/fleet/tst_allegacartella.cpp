@@ -1,11 +1,11 @@
 // The attachments window opened from the vehicle card editor: the three
 // slots, copying into the attachments folder, the overwrite question,
 // opening and emptying a slot, and handing the slots back to the card.
-#include "app/Startup.h"
-#include "fleet/TfrmAllegaCartella.h"
-#include "fleet/TfrmFlotta.h"
-#include "fleet/VehicleRecord.h"
-#include "ui/Dialogs.h"
+#include "gui/Startup.h"
+#include "gui/fleet/TfrmAllegaCartella.h"
+#include "gui/fleet/TfrmFlotta.h"
+#include "core/fleet/VehicleRecord.h"
+#include "gui/kit/Dialogs.h"
 
 #include "TestSupport.h"
 

@@ -1,11 +1,11 @@
 // The fleet export window opened from the vehicle card editor: the grid
 // filled from the archive, corrections typed into it, and the file written.
-#include "app/Startup.h"
-#include "fleet/FleetExport.h"
-#include "fleet/TfrmFlotta.h"
-#include "fleet/VehicleRecord.h"
-#include "storage/SpreadsheetExport.h"
-#include "ui/Dialogs.h"
+#include "gui/Startup.h"
+#include "core/fleet/FleetExport.h"
+#include "gui/fleet/TfrmFlotta.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/storage/SpreadsheetExport.h"
+#include "gui/kit/Dialogs.h"
 
 #include "TestSupport.h"
 

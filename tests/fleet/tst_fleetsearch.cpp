@@ -2,14 +2,14 @@
 // real windows from the vehicle card editor and from the register editor:
 // criteria, results, find, print, and the double-click that hands exactly
 // the vehicle of its line to the opener.
-#include "app/Startup.h"
-#include "fleet/TfrmFlotta.h"
-#include "fleet/VehicleRecord.h"
-#include "register/TfrmRegistro.h"
-#include "register/VisitRecord.h"
-#include "ui/CardList.h"
-#include "ui/Dialogs.h"
-#include "ui/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/fleet/TfrmFlotta.h"
+#include "core/fleet/VehicleRecord.h"
+#include "gui/register/TfrmRegistro.h"
+#include "core/register/VisitRecord.h"
+#include "gui/kit/CardList.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/Navigator.h"
 
 #include "PrintedPdf.h"
 #include "TestSupport.h"

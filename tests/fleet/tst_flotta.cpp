@@ -1,15 +1,15 @@
 // The vehicle card editor driven through the real window: new card, save
 // checks, append and rewrite, duplicate, arrows, availability mark, field
 // rules, and the identifier check it opens.
-#include "app/Startup.h"
-#include "app/TfrmGuida.h"
-#include "checks/TfrmCodFisc.h"
-#include "checks/TfrmPartitaIva.h"
-#include "fleet/FleetArchive.h"
-#include "fleet/TfrmFlotta.h"
-#include "fleet/VehicleRecord.h"
-#include "ui/Dialogs.h"
-#include "ui/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/help/TfrmGuida.h"
+#include "gui/checks/TfrmCodFisc.h"
+#include "gui/checks/TfrmPartitaIva.h"
+#include "core/fleet/FleetArchive.h"
+#include "gui/fleet/TfrmFlotta.h"
+#include "core/fleet/VehicleRecord.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/Navigator.h"
 
 #include "TestSupport.h"
 

@@ -4,9 +4,9 @@
 #include "varcanto_gui.h"
 
 #include "TestSupport.h"
-#include "fleet/TfrmFlotta.h"
-#include "ui/TfrmAnteprima.h"
-#include "storage/FileWrites.h"
+#include "gui/fleet/TfrmFlotta.h"
+#include "gui/kit/TfrmAnteprima.h"
+#include "core/storage/FileWrites.h"
 
 #include <QDialog>
 #include <QDir>

@@ -2,8 +2,8 @@
 // damaged, or another program's file of the same name): reading never fails
 // other than by its own answer, the stored value decodes or is refused, and
 // setting a new value keeps it readable.
-#include "app/Crypt.h"
-#include "app/PasswordStore.h"
+#include "core/access/Crypt.h"
+#include "core/access/PasswordStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 // another installation): decoding stays within the record, and a decoded card
 // stored again and decoded gives the same card, so a save of a card loaded
 // from a damaged file writes exactly what the window showed.
-#include "fleet/VehicleRecord.h"
-#include "register/VisitRecord.h"
-#include "storage/ArchiveScan.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/register/VisitRecord.h"
+#include "core/storage/ArchiveScan.h"
 
 #include <cstdint>
 #include <cstdlib>

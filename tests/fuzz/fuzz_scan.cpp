@@ -4,14 +4,14 @@
 // walk read outside the records. The daily lists, the searches (a criterion
 // taken from the file's own bytes), the available vehicles and the monthly
 // counts run over the same file: each line names a whole record once.
-#include "fleet/FleetLists.h"
-#include "fleet/VehicleRecord.h"
-#include "register/RegisterLists.h"
-#include "register/TransitStatistics.h"
-#include "register/VisitRecord.h"
-#include "storage/ArchiveScan.h"
-#include "storage/Cp1252.h"
-#include "storage/RecordFile.h"
+#include "core/fleet/FleetLists.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/register/RegisterLists.h"
+#include "core/register/TransitStatistics.h"
+#include "core/register/VisitRecord.h"
+#include "core/storage/ArchiveScan.h"
+#include "core/storage/Cp1252.h"
+#include "core/storage/RecordFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

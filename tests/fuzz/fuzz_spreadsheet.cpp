@@ -3,8 +3,8 @@
 // a reader that follows the HTML rules for references reads back each cell
 // as the trimmed text it was given (a character no reader can take back, such
 // as a lone surrogate, as U+FFFD).
-#include "storage/Cp1252.h"
-#include "storage/SpreadsheetExport.h"
+#include "core/storage/Cp1252.h"
+#include "core/storage/SpreadsheetExport.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "register/TfrmRegistro.h"
-#include "register/VisitRecord.h"
-#include "ui/CardList.h"
+#include "gui/register/TfrmRegistro.h"
+#include "core/register/VisitRecord.h"
+#include "gui/kit/CardList.h"
 
 #include "PrintedPdf.h"
 #include "TestSupport.h"

@@ -1,8 +1,8 @@
-#include "app/TfrmGuida.h"
-#include "register/RegisterExport.h"
-#include "register/TfrmRegistro.h"
-#include "register/VisitRecord.h"
-#include "ui/CardList.h"
+#include "gui/help/TfrmGuida.h"
+#include "core/register/RegisterExport.h"
+#include "gui/register/TfrmRegistro.h"
+#include "core/register/VisitRecord.h"
+#include "gui/kit/CardList.h"
 
 #include "TestSupport.h"
 

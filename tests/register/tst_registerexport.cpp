@@ -1,6 +1,6 @@
-#include "register/RegisterExport.h"
-#include "register/VisitRecord.h"
-#include "storage/IoError.h"
+#include "core/register/RegisterExport.h"
+#include "core/register/VisitRecord.h"
+#include "core/storage/IoError.h"
 
 #include "TestFolder.h"
 

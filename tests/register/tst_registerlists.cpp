@@ -1,5 +1,5 @@
-#include "register/RegisterLists.h"
-#include "register/VisitRecord.h"
+#include "core/register/RegisterLists.h"
+#include "core/register/VisitRecord.h"
 
 #include "TestFolder.h"
 

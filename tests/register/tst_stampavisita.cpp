@@ -1,6 +1,6 @@
-#include "register/TfrmRegistro.h"
-#include "register/TfrmStampaVisita.h"
-#include "ui/Report.h"
+#include "gui/register/TfrmRegistro.h"
+#include "gui/register/TfrmStampaVisita.h"
+#include "gui/kit/Report.h"
 
 #include "PrintedPdf.h"
 #include "TestSupport.h"

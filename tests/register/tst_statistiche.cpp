@@ -2,13 +2,13 @@
 // year typed and Apri, the counts and both chart types on screen, the chart
 // type kept between openings, the failures told, and the printed chart read
 // back from PDF with the copies rules.
-#include "app/HelpTopics.h"
-#include "app/Startup.h"
-#include "register/TransitStatistics.h"
-#include "storage/IoError.h"
-#include "ui/Chart3D.h"
-#include "ui/Dialogs.h"
-#include "ui/Navigator.h"
+#include "gui/help/HelpTopics.h"
+#include "gui/Startup.h"
+#include "core/register/TransitStatistics.h"
+#include "core/storage/IoError.h"
+#include "gui/kit/Chart3D.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/Navigator.h"
 
 #include "PdfReadBack.h"
 #include "TestSupport.h"

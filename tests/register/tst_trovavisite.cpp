@@ -1,6 +1,6 @@
-#include "register/TfrmRegistro.h"
-#include "register/TfrmTrovaVisite.h"
-#include "register/VisitRecord.h"
+#include "gui/register/TfrmRegistro.h"
+#include "gui/register/TfrmTrovaVisite.h"
+#include "core/register/VisitRecord.h"
 
 #include "PrintedPdf.h"
 #include "TestSupport.h"

@@ -1,12 +1,12 @@
 // The year menu between the start menu and the register: the proposed year,
 // the four-character rule, the digits-only year field and where closing leads.
-#include "ui/Dialogs.h"
-#include "app/HelpTopics.h"
-#include "ui/Navigator.h"
-#include "app/Startup.h"
-#include "app/TfrmAvvio.h"
-#include "register/TfrmMenuRegistro.h"
-#include "register/TfrmRegistro.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/help/HelpTopics.h"
+#include "gui/kit/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/access/TfrmAvvio.h"
+#include "gui/register/TfrmMenuRegistro.h"
+#include "gui/register/TfrmRegistro.h"
 
 #include "TestSupport.h"
 

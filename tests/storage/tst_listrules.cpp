@@ -1,4 +1,4 @@
-#include "storage/ListRules.h"
+#include "core/storage/ListRules.h"
 
 #include <QTest>
 

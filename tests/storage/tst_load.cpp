@@ -4,9 +4,9 @@
 // it was meant for.
 #include "TestFolder.h"
 
-#include "fleet/VehicleRecord.h"
-#include "register/VisitRecord.h"
-#include "storage/ArchiveScan.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/register/VisitRecord.h"
+#include "core/storage/ArchiveScan.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "storage/SpreadsheetExport.h"
-#include "storage/Cp1252.h"
-#include "storage/IoError.h"
+#include "core/storage/SpreadsheetExport.h"
+#include "core/storage/Cp1252.h"
+#include "core/storage/IoError.h"
 
 #include "TestFolder.h"
 

@@ -5,10 +5,10 @@
 // cut or left half-written, and once the cause is gone the same save works.
 #include "varcanto_core.h"
 
-#include "fleet/Attachments.h"
-#include "register/RegisterCard.h"
-#include "storage/FileWrites.h"
-#include "storage/SpreadsheetExport.h"
+#include "core/fleet/Attachments.h"
+#include "core/register/RegisterCard.h"
+#include "core/storage/FileWrites.h"
+#include "core/storage/SpreadsheetExport.h"
 
 #include "TestFolder.h"
 
@@ -46,7 +46,7 @@ VisitRecord card(const QString &targa)
     return c;
 }
 
-enum class Writer { Append, Rewrite, Password, Export, Attachment };
+enum class Writer { Append, Rewrite, Password, ExportFile, Attachment };
 enum class Cause { ReadOnlyFile, ReadOnlyFolderNoFile, ReadOnlyFolder, HeldElsewhere, WriteFails, WriteFailsPartWay, FlushFails };
 
 // One save by the writer; true when it reports success.
@@ -64,7 +64,7 @@ bool save(Writer writer, const QString &path)
             return PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("NUOVA"),
                                                  QStringLiteral("NUOVA"))
                    == PasswordStore::PasswordChange::Done;
-        case Writer::Export: {
+        case Writer::ExportFile: {
             static const QList<QStringList> rows = {{QStringLiteral("AB123CD")}, {QStringLiteral("<nota>")}};
             WriteSpreadsheet(path, QStringLiteral("Foglio"), {{QStringLiteral("Targa"), 100}}, SpreadsheetTextRows(rows));
             return true;
@@ -102,7 +102,7 @@ private slots:
         } writers[] = {{"append", Writer::Append},
                        {"rewrite", Writer::Rewrite},
                        {"password change", Writer::Password},
-                       {"export", Writer::Export},
+                       {"export", Writer::ExportFile},
                        {"attachment copy", Writer::Attachment}};
         for (const auto &w : writers) {
             QTest::addRow("%s, read-only file", w.name) << w.writer << Cause::ReadOnlyFile << true;
@@ -117,8 +117,8 @@ private slots:
         QTest::newRow("append, read-only folder") << Writer::Append << Cause::ReadOnlyFolder << false;
         QTest::newRow("rewrite, read-only folder") << Writer::Rewrite << Cause::ReadOnlyFolder << false;
         QTest::newRow("password change, read-only folder") << Writer::Password << Cause::ReadOnlyFolder << true;
-        QTest::newRow("export, read-only folder") << Writer::Export << Cause::ReadOnlyFolder << true;
-        QTest::newRow("export, read-only folder, no export yet") << Writer::Export << Cause::ReadOnlyFolderNoFile << true;
+        QTest::newRow("export, read-only folder") << Writer::ExportFile << Cause::ReadOnlyFolder << true;
+        QTest::newRow("export, read-only folder, no export yet") << Writer::ExportFile << Cause::ReadOnlyFolderNoFile << true;
         QTest::newRow("attachment copy, read-only folder") << Writer::Attachment << Cause::ReadOnlyFolder << true;
         // Another workstation in the middle of a save holds the archive's
         // lock: the card waits, then is refused. The store, the export and
@@ -127,7 +127,7 @@ private slots:
         QTest::newRow("append, held and locked elsewhere") << Writer::Append << Cause::HeldElsewhere << true;
         QTest::newRow("rewrite, held and locked elsewhere") << Writer::Rewrite << Cause::HeldElsewhere << true;
         QTest::newRow("password change, held and locked elsewhere") << Writer::Password << Cause::HeldElsewhere << false;
-        QTest::newRow("export, held and locked elsewhere") << Writer::Export << Cause::HeldElsewhere << false;
+        QTest::newRow("export, held and locked elsewhere") << Writer::ExportFile << Cause::HeldElsewhere << false;
         QTest::newRow("attachment copy, held and locked elsewhere") << Writer::Attachment << Cause::HeldElsewhere << false;
     }
 
@@ -138,7 +138,7 @@ private slots:
         QFETCH(bool, refused);
         TempProgramFolder dir;
         const QString name = writer == Writer::Password ? Store
-                             : writer == Writer::Export   ? Export
+                             : writer == Writer::ExportFile   ? Export
                              : writer == Writer::Attachment ? Attached
                                                             : Archive;
         // An archive with an incomplete tail, as a crash elsewhere leaves it.

@@ -1,6 +1,6 @@
 #include "PrintedPdf.h"
 
-#include "ui/Dialogs.h"
+#include "gui/kit/Dialogs.h"
 
 #include <QFile>
 #include <QPrinter>

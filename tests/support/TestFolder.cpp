@@ -1,7 +1,7 @@
 #include "TestFolder.h"
 
-#include "storage/Environment.h"
-#include "storage/FileLock.h"
+#include "core/storage/Environment.h"
+#include "core/storage/FileLock.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "TestSupport.h"
 
-#include "app/Startup.h"
-#include "fleet/TfrmFlotta.h"
-#include "register/TfrmRegistro.h"
-#include "ui/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/fleet/TfrmFlotta.h"
+#include "gui/register/TfrmRegistro.h"
+#include "gui/kit/Navigator.h"
 
 #include <QListView>
 #include <QTest>

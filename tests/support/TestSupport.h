@@ -1,7 +1,7 @@
 #pragma once
 // Shared pieces of the tests of windows.
 #include "TestFolder.h"
-#include "ui/Dialogs.h"
+#include "gui/kit/Dialogs.h"
 
 #include <QWidget>
 

@@ -10,10 +10,10 @@
 //       rewrites cards already stored, chosen at random, in place as the
 //       editors save (only over the card as it was read): each keeps its
 //       Targa and gets "<worker>@<card number>" in Note
-#include "fleet/VehicleRecord.h"
-#include "register/VisitRecord.h"
-#include "storage/ArchiveScan.h"
-#include "storage/RecordFile.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/register/VisitRecord.h"
+#include "core/storage/ArchiveScan.h"
+#include "core/storage/RecordFile.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

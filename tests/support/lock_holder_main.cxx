@@ -3,8 +3,8 @@
 // milliseconds (until killed when none are given), then releases it and ends.
 //
 //   lock_holder <archive> [milliseconds]
-#include "storage/FileLock.h"
-#include "storage/IoError.h"
+#include "core/storage/FileLock.h"
+#include "core/storage/IoError.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "ui/Dialogs.h"
-#include "ui/Navigator.h"
-#include "app/Startup.h"
-#include "ui/TfrmCalendario.h"
-#include "register/TfrmRegistro.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/Navigator.h"
+#include "gui/Startup.h"
+#include "gui/kit/TfrmCalendario.h"
+#include "gui/register/TfrmRegistro.h"
 
 #include "TestSupport.h"
 

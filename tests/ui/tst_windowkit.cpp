@@ -1,6 +1,6 @@
-#include "ui/Dialogs.h"
-#include "ui/ClickableLabel.h"
-#include "ui/WindowKit.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/WindowKit.h"
 
 #include <QAccessible>
 #include <QClipboard>

@@ -1,0 +1,37 @@
+#include "core/storage/AnsiField.h"
+
+#include "core/storage/Cp1252.h"
+#include "core/storage/TextRules.h"
+
+#include <algorithm>
+#include <cstring>
+
+void StoreAnsiField(char *field, int capacity, const QString &text)
+{
+    const QByteArray bytes = ToCp1252(Trim(text)).left(255).left(capacity);
+    field[0] = char(static_cast<unsigned char>(bytes.size()));
+    std::memcpy(field + 1, bytes.constData(), size_t(bytes.size()));
+    std::memset(field + 1 + bytes.size(), 0, size_t(capacity - bytes.size()));
+}
+
+QByteArrayView TrimmedAnsiField(const char *field, int capacity)
+{
+    const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
+    const char *text = field + 1;
+    int first = 0;
+    int last = length;
+    while (first < last && static_cast<unsigned char>(text[first]) <= 0x20)
+        ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
+        --last;
+    return QByteArrayView(text + first, last - first);
+}
+
+QString LoadAnsiField(const char *field, int capacity)
+{
+    // Scans decode every field of every card, so this avoids intermediate
+    // copies: the bytes at or below 0x20 are exactly the characters that
+    // trimming removes, so the text is trimmed before it is decoded.
+    const QByteArrayView text = TrimmedAnsiField(field, capacity);
+    return FromCp1252(text.data(), text.size());
+}

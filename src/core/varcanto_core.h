@@ -1,0 +1,27 @@
+#pragma once
+// Everything of Varcanto that needs no window: text rules, code page, record
+// files, the two record kinds and their archives, cipher and password store,
+// identifier checks, the spreadsheet writer and the export grids.
+#include "core/storage/Environment.h"
+#include "core/storage/TextRules.h"
+#include "core/storage/Cp1252.h"
+#include "core/storage/AnsiField.h"
+#include "core/storage/RecordLayout.h"
+#include "core/storage/RecordFile.h"
+#include "core/storage/ArchiveScan.h"
+#include "core/storage/SpreadsheetExport.h"
+#include "core/storage/CardGridModel.h"
+#include "core/storage/ListRules.h"
+#include "core/register/VisitRecord.h"
+#include "core/register/YearArchive.h"
+#include "core/register/RegisterExport.h"
+#include "core/register/RegisterLists.h"
+#include "core/register/TransitStatistics.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/fleet/FleetArchive.h"
+#include "core/fleet/FleetExport.h"
+#include "core/fleet/FleetLists.h"
+#include "core/fleet/VehicleSheet.h"
+#include "core/access/Crypt.h"
+#include "core/access/PasswordStore.h"
+#include "core/checks/IdentifierChecks.h"

@@ -1,0 +1,139 @@
+#include "gui/fleet/TfrmAllegaCartella.h"
+#include "ui_TfrmAllegaCartella.h"
+
+#include "gui/kit/TMisc.h"
+#include "core/fleet/VehicleRecord.h"
+#include "core/storage/ArchiveScan.h"
+#include "core/storage/IoError.h"
+#include "core/storage/TextRules.h"
+#include "gui/kit/ClickableLabel.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/WindowKit.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString CopyFailed = QStringLiteral(
+    "Attenzione: il sistema non permette di allegare il file.\n\r\n\r"
+    "Accertarsi che il file sia leggibile, di possedere i privilegi di scrittura nella cartella dei documenti "
+    "allegati e che un file con lo stesso nome non sia già aperto.");
+
+QString slotName(const char *kind, int slot)
+{
+    return QLatin1String(kind) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
+}
+} // namespace
+
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::TfrmAllegaCartella>())
+{
+    ui->setupUi(this);
+    NamePairs labels;
+    NamePairs pictures;
+    for (int slot = 0; slot < 3; ++slot) {
+        FileEdit(slot)->setMaxLength(FieldNamed(VehicleFields, "File01").capacity);
+        DescEdit(slot)->setMaxLength(FieldNamed(VehicleFields, "Desc01").capacity);
+        labels.append({slotName("lblFile", slot), slotName("txtFile", slot)});
+        labels.append({slotName("lblDesc", slot), slotName("txtDesc", slot)});
+        pictures.append({slotName("imgCancella", slot), QStringLiteral("Elimina il %1° file allegato").arg(slot + 1)});
+        auto *apri = findChild<QPushButton *>(slotName("btnApri", slot));
+        // Apri is there only for a slot that names a file, however it got it.
+        connect(FileEdit(slot), &QLineEdit::textChanged, apri,
+                [apri](const QString &name) { apri->setEnabled(!Trim(name).isEmpty()); });
+        connect(findChild<QPushButton *>(slotName("btnSfoglia", slot)), &QPushButton::clicked, this,
+                [this, slot] { btnSfogliaClick(slot); });
+        connect(apri, &QPushButton::clicked, this, [this, slot] { btnApriClick(slot); });
+        connect(findChild<ClickableLabel *>(slotName("imgCancella", slot)), &ClickableLabel::clicked, this,
+                [this, slot] { imgCancellaClick(slot); });
+    }
+    AttachAccessibleNames(this, labels, pictures);
+    connect(ui->btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
+    connect(ui->btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
+    MakeFixedWindow(this);
+}
+
+TfrmAllegaCartella::~TfrmAllegaCartella() = default;
+
+QLineEdit *TfrmAllegaCartella::FileEdit(int slot) const
+{
+    return findChild<QLineEdit *>(slotName("txtFile", slot));
+}
+
+QLineEdit *TfrmAllegaCartella::DescEdit(int slot) const
+{
+    return findChild<QLineEdit *>(slotName("txtDesc", slot));
+}
+
+void TfrmAllegaCartella::SetToken(const QString &token)
+{
+    ui->lblMemory->setText(token);
+}
+
+void TfrmAllegaCartella::SetAttachments(const VehicleAttachments &attachments)
+{
+    for (int slot = 0; slot < 3; ++slot) {
+        FileEdit(slot)->setText(Trim(attachments.files[slot]));
+        DescEdit(slot)->setText(Trim(attachments.descriptions[slot]));
+    }
+}
+
+void TfrmAllegaCartella::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    CenterWindow(this);
+}
+
+// The chosen document is copied into the attachments folder at once; the
+// slot names it only when the copy is there (or was already there).
+void TfrmAllegaCartella::btnSfogliaClick(int slot)
+{
+    const QString source = Dialogs::OpenFile(this, QStringLiteral("Selezionare il file da allegare:"), QString(),
+                                             QStringLiteral("Tutti i file (*.*)"));
+    if (source.isEmpty())
+        return;
+    const QString name = Trim(QFileInfo(source).fileName());
+    // A document chosen from the attachments folder itself is already there:
+    // copying it onto itself would destroy it.
+    if (IsTheAttachedCopy(source, name)) {
+        FileEdit(slot)->setText(name);
+        return;
+    }
+    if (QFileInfo::exists(AttachmentPath(name))
+        && !Dialogs::Ask(this, QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
+                                              "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"))) {
+        FileEdit(slot)->setText(name);
+        return;
+    }
+    try {
+        CopyIntoAttachments(source, name);
+        FileEdit(slot)->setText(name);
+    } catch (const IoError &) {
+        Dialogs::Message(this, MessageKind::Error, CopyFailed);
+    }
+}
+
+void TfrmAllegaCartella::btnApriClick(int slot)
+{
+    TMisc::Open(AttachmentOpenCommand(Trim(FileEdit(slot)->text())));
+}
+
+// Only the slot's name goes; the description and the copy in the folder stay.
+void TfrmAllegaCartella::imgCancellaClick(int slot)
+{
+    FileEdit(slot)->clear();
+}
+
+void TfrmAllegaCartella::btnApplicaClick()
+{
+    if (Trim(ui->lblMemory->text()) != QLatin1String("flotta"))
+        return;
+    VehicleAttachments attachments;
+    for (int slot = 0; slot < 3; ++slot) {
+        attachments.files[slot] = Trim(FileEdit(slot)->text());
+        attachments.descriptions[slot] = Trim(DescEdit(slot)->text());
+    }
+    if (m_apply)
+        m_apply(attachments);
+    accept();
+}

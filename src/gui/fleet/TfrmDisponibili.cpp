@@ -1,0 +1,63 @@
+#include "gui/fleet/TfrmDisponibili.h"
+#include "ui_TfrmDisponibili.h"
+
+#include "core/fleet/FleetArchive.h"
+#include "gui/fleet/FleetEditor.h"
+#include "core/fleet/FleetLists.h"
+#include "gui/kit/CardList.h"
+#include "gui/kit/Dialogs.h"
+#include "gui/kit/Navigator.h"
+#include "gui/kit/WindowKit.h"
+
+#include <QShowEvent>
+
+TfrmDisponibili::TfrmDisponibili(QWidget *parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::TfrmDisponibili>())
+{
+    ui->setupUi(this);
+    m_lines = new CardList(ui->lstRecords, ui->txtTrova, ui->btnTrova, ui->btnStampa);
+    m_lines->printTitle = [] { return AvailableVehiclesTitle; };
+    m_lines->onOpen = [this](int cardNumber) { lstRecordsDblClick(cardNumber); };
+    connect(ui->btnChiudi, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::finished, m_lines, [this] { m_lines->Clear(); });
+    AttachAccessibleNames(this, {{"lblRigo01", "txtTrova"}, {"lblRigo03", "lstRecords"}});
+    MakeFixedWindow(this);
+    CenterWindow(this);
+}
+
+TfrmDisponibili::~TfrmDisponibili() = default;
+
+void TfrmDisponibili::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// A failed read is told; the lines read until then stay.
+void TfrmDisponibili::FormShow()
+{
+    m_lines->ResetFind();
+    m_lines->Clear();
+    ListLines lines;
+    {
+        ScanFeedback feedback(ui->prgAvanzamento);
+        lines = AvailableVehicles(FleetArchive::Path(), feedback.Progress());
+    }
+    m_lines->SetLines(std::move(lines.lines));
+    ui->txtTrova->setFocus();
+    if (lines.failed)
+        Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
+}
+
+// Exactly the vehicle of the double-clicked line goes into the card editor;
+// the list closes in any case.
+void TfrmDisponibili::lstRecordsDblClick(int cardNumber)
+{
+    if (cardNumber > 0) {
+        if (auto *editor = Navigator::As<FleetEditor>(ScreenId::Fleet))
+            editor->LoadVehicle(cardNumber);
+    }
+    accept();
+}

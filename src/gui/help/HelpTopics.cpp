@@ -1,0 +1,177 @@
+#include "gui/help/HelpTopics.h"
+
+#include <QStringList>
+
+namespace {
+
+// Paragraphs are separated by an empty line, written with Windows line ends.
+QString joinParagraphs(const QStringList &paragraphs)
+{
+    return paragraphs.join(QStringLiteral("\r\n\r\n"));
+}
+
+// The four paragraphs about the monthly statistics chart: they close the
+// register topic and make up the statistics topic on their own.
+QStringList statisticsParagraphs()
+{
+    return {
+        QStringLiteral("Le statistiche mostrano, con un grafico a torta oppure a barre "
+                       "tridimensionali, gli ingressi e le uscite dei veicoli registrati "
+                       "nell'anno scelto, suddivisi mese per mese."),
+        QStringLiteral("Per visualizzarle si sceglie l'anno desiderato e si preme il pulsante "
+                       "\"Apri\": il programma conta i transiti registrati nell'archivio di "
+                       "quell'anno e disegna il grafico."),
+        QStringLiteral("Il grafico a barre è composto da dodici barre, una per ogni mese, "
+                       "la cui altezza corrisponde al numero dei transiti del mese; in "
+                       "qualsiasi momento si può passare dal grafico a barre a quello a "
+                       "torta e viceversa."),
+        QStringLiteral("Il grafico può essere stampato insieme ai valori di ciascun mese, "
+                       "così da avere su carta il riepilogo dell'intero anno."),
+    };
+}
+
+// Export topics share their shape; only the archive being written changes.
+QStringList exportParagraphs(const QString &whatIsExported)
+{
+    return {
+        QStringLiteral("Il pulsante di esportazione trascrive %1 in un foglio di calcolo "
+                       "che può essere aperto da qualsiasi programma in grado di gestire "
+                       "i file XLS.").arg(whatIsExported),
+        QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati, un clic "
+                       "sull'icona di Excel crea subito il file; rispondendo sì alla domanda "
+                       "che segue, il file viene aperto."),
+        QStringLiteral("Il file può poi essere salvato con il nome che si preferisce."),
+    };
+}
+
+} // namespace
+
+HelpTopic HelpRegister()
+{
+    QStringList paragraphs = {
+        QStringLiteral("L'archivio degli ingressi e delle uscite dei veicoli è organizzato "
+                       "per anno solare: ogni anno ha il proprio archivio. All'apertura "
+                       "dell'applicazione si sceglie l'anno su cui lavorare; il programma "
+                       "propone l'anno in corso, ma se ne può selezionare un altro per "
+                       "consultare gli archivi degli anni precedenti."),
+        QStringLiteral("Per ogni transito si compila una scheda che riporta: data, ora e "
+                       "operatore dell'ingresso; marca e modello del veicolo, targa, "
+                       "conducente, altre persone a bordo, merce trasportata, foglio di "
+                       "marcia, tessere consegnate, luogo di destinazione, telefono e note; infine "
+                       "data, ora e operatore dell'uscita."),
+        QStringLiteral("Per aggiungere una nuova scheda si compilano i campi: la data e l'ora "
+                       "d'ingresso, la marca, il modello e la targa sono obbligatori, "
+                       "mentre gli altri dati si inseriscono secondo necessità. Al termine "
+                       "si preme il pulsante \"Salva\"."),
+        QStringLiteral("Se il veicolo appartiene al parco automezzi dell'azienda non è "
+                       "necessario riscriverne i dati: basta premere il pulsante con la "
+                       "freccia rossa accanto al campo della targa e scegliere il veicolo "
+                       "dall'archivio del parco automezzi, e i suoi dati vengono riportati "
+                       "automaticamente nella scheda."),
+        QStringLiteral("Quando un visitatore lascia l'azienda, la sua scheda si richiama con "
+                       "il pulsante \"Veicoli non ancora usciti\": nell'elenco che compare "
+                       "basta un doppio clic sulla riga del veicolo. Si compilano quindi la "
+                       "data, l'ora e l'operatore dell'uscita e si preme \"Salva\": viene "
+                       "aggiornata la stessa scheda, senza crearne una nuova."),
+        QStringLiteral("Il pulsante \"Trova\" cerca le schede su più campi contemporaneamente. "
+                       "Per esempio, per elencare tutte le schede di un giorno basta "
+                       "scriverne la data nel campo della data d'ingresso e premere "
+                       "\"Trova\"."),
+        QStringLiteral("Le frecce di scorrimento permettono di passare alla prima scheda, alla "
+                       "precedente, alla successiva e all'ultima. Ogni scheda può essere "
+                       "stampata in due copie su un unico foglio A4, una per il conducente e "
+                       "una per l'azienda, e l'archivio può essere esportato in un foglio di "
+                       "calcolo. Sono inoltre disponibili tre elenchi giornalieri: \"Veicoli "
+                       "entrati oggi\", \"Veicoli usciti oggi\" e \"Veicoli non ancora "
+                       "usciti\"."),
+    };
+    paragraphs += statisticsParagraphs();
+    return { QStringLiteral("Applicazione Ingressi e Uscite Veicoli."), joinParagraphs(paragraphs) };
+}
+
+HelpTopic HelpFleet()
+{
+    const QStringList paragraphs = {
+        QStringLiteral("L'archivio del parco automezzi raccoglie una scheda per ogni veicolo "
+                       "dell'azienda, con il tipo di veicolo, la marca, il modello, la targa "
+                       "e gli altri dati tecnici e amministrativi che lo riguardano."),
+        QStringLiteral("Nella scheda si annotano anche gli eventuali incidenti, i dati "
+                       "dell'assicurazione e lo stato del veicolo, oltre al proprietario o al "
+                       "conducente, con il suo codice fiscale (o la partita IVA) e il numero "
+                       "di telefono. Il programma controlla che il codice fiscale e la "
+                       "partita IVA siano scritti correttamente."),
+        QStringLiteral("A ogni scheda si possono allegare dei file, per esempio le scansioni "
+                       "del libretto di circolazione, della polizza assicurativa o di altri "
+                       "documenti del veicolo, da consultare in seguito direttamente dalla "
+                       "scheda."),
+        QStringLiteral("Per aggiungere un veicolo si compila una nuova scheda, nella quale i "
+                       "campi \"Tipo veicolo\", \"Marca\", \"Modello\" e \"Targa\" sono "
+                       "obbligatori, e la si salva. Una scheda già registrata può essere "
+                       "aggiornata in qualsiasi momento: la si richiama con la ricerca oppure "
+                       "con le frecce di scorrimento, se ne modificano i dati e la si salva "
+                       "di nuovo."),
+        QStringLiteral("Il pulsante \"Duplica\" crea una nuova scheda con i dati di quella "
+                       "visualizzata: è comodo quando si devono inserire più veicoli simili, "
+                       "perché poi basta correggere la targa e i pochi dati che cambiano."),
+        QStringLiteral("Il pulsante \"Trova\" cerca le schede su più campi contemporaneamente e "
+                       "accetta chiavi parziali: scrivendo, per esempio, le prime lettere "
+                       "della marca e una parte della targa si ottengono tutti i veicoli che "
+                       "soddisfano entrambe le condizioni."),
+        QStringLiteral("La casella \"Veicolo disponibile\" indica se il veicolo è libero e può "
+                       "essere assegnato; il pulsante \"Disponibili\" elenca in un colpo solo "
+                       "tutti i veicoli contrassegnati come disponibili."),
+        QStringLiteral("Ogni scheda può essere vista in anteprima, stampata o salvata in "
+                       "formato PDF; l'intero archivio del parco automezzi può inoltre essere "
+                       "esportato in un foglio di calcolo."),
+    };
+    return { QStringLiteral("Applicazione Parco Automezzi."), joinParagraphs(paragraphs) };
+}
+
+HelpTopic HelpStartMenu()
+{
+    const QString intro = QStringLiteral(
+        "Varcanto è pensato per il personale della portineria di un'azienda: registra "
+        "gli ingressi e le uscite dei veicoli dei visitatori e dei dipendenti e tiene "
+        "l'archivio degli automezzi dell'azienda, così da rendere più rapida la "
+        "compilazione delle schede al varco.");
+
+    const QStringList closing = {
+        QStringLiteral("Tutti gli archivi possono essere esportati in un file di foglio di "
+                       "calcolo, leggibile da qualsiasi programma in grado di gestire i file "
+                       "XLS."),
+        QStringLiteral("L'accesso al programma è protetto da una password, che l'utente può "
+                       "cambiare a suo piacimento; per il primo accesso la password è %1.")
+            .arg(QString::fromLatin1(FirstAccessPassword)),
+        QStringLiteral("Gli archivi possono essere condivisi su una rete locale, così che più "
+                       "postazioni lavorino sugli stessi dati."),
+        QStringLiteral("Il programma funziona anche da una chiavetta USB: basta copiarvi la "
+                       "sua cartella. Copiare la cartella è anche il modo più rapido per fare "
+                       "una copia di sicurezza di tutti gli archivi."),
+        QStringLiteral("Varcanto è semplice da usare: bastano pochi minuti per imparare a "
+                       "compilare le schede e a consultare gli archivi."),
+    };
+
+    QStringList paragraphs{intro, HelpRegister().text, HelpFleet().text};
+    paragraphs += closing;
+    return { QStringLiteral("Uno sguardo a Varcanto."), joinParagraphs(paragraphs) };
+}
+
+HelpTopic HelpRegisterExport()
+{
+    return { QStringLiteral("Esportazione archivio ingressi e uscite veicoli in Microsoft Excel."),
+             joinParagraphs(exportParagraphs(
+                 QStringLiteral("l'archivio degli ingressi e delle uscite dei veicoli"))) };
+}
+
+HelpTopic HelpFleetExport()
+{
+    return { QStringLiteral("Esportazione archivio parco automezzi in Microsoft Excel."),
+             joinParagraphs(exportParagraphs(
+                 QStringLiteral("tutte le schede del parco automezzi"))) };
+}
+
+HelpTopic HelpStatistics()
+{
+    return { QStringLiteral("Grafici statistici dei transiti dei veicoli."),
+             joinParagraphs(statisticsParagraphs()) };
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The daily list of the vehicles that entered today.
+#include "gui/register/DailyListWindow.h"
+
+class TfrmEntratiOggi : public DailyListWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmEntratiOggi(QWidget *parent = nullptr);
+};

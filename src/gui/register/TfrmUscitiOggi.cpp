@@ -1,0 +1,6 @@
+#include "gui/register/TfrmUscitiOggi.h"
+
+TfrmUscitiOggi::TfrmUscitiOggi(QWidget *parent)
+    : DailyListWindow(RegisterList::LeftToday, QStringLiteral("TfrmUscitiOggi"), QStringLiteral(" Veicoli usciti oggi"), parent)
+{
+}

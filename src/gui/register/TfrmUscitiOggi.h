@@ -1,0 +1,10 @@
+#pragma once
+// The daily list of the vehicles that left today.
+#include "gui/register/DailyListWindow.h"
+
+class TfrmUscitiOggi : public DailyListWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmUscitiOggi(QWidget *parent = nullptr);
+};

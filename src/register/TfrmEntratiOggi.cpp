@@ -1,6 +1,0 @@
-#include "register/TfrmEntratiOggi.h"
-
-TfrmEntratiOggi::TfrmEntratiOggi(QWidget *parent)
-    : DailyListWindow(RegisterList::EnteredToday, QStringLiteral("TfrmEntratiOggi"), QStringLiteral(" Veicoli entrati oggi"), parent)
-{
-}

@@ -1,6 +1,0 @@
-#include "register/TfrmUscitiOggi.h"
-
-TfrmUscitiOggi::TfrmUscitiOggi(QWidget *parent)
-    : DailyListWindow(RegisterList::LeftToday, QStringLiteral("TfrmUscitiOggi"), QStringLiteral(" Veicoli usciti oggi"), parent)
-{
-}
