@@ -10,7 +10,9 @@
 #include "gui/fleet/TfrmDisponibili.h"
 #include "gui/fleet/TfrmExpFlotta.h"
 #include "gui/fleet/TfrmTrovaFlotta.h"
-#include "gui/register/RegisterEditor.h"
+#include "gui/register/TfrmRegistro.h"
+#include "core/register/YearArchive.h"
+#include "core/fleet/FleetArchive.h"
 #include "gui/register/TfrmEntratiOggi.h"
 #include "gui/register/TfrmExpVisite.h"
 #include "gui/register/TfrmNonUsciti.h"
@@ -55,12 +57,13 @@ std::function<QImage()> screen(ScreenId id, std::function<void(QWidget *)> prepa
     };
 }
 
-// A dialog opened by its owner screen, as a fresh instance.
-template <class Dialog>
-std::function<QImage()> dialog(ScreenId owner, std::function<void(Dialog &)> prepare = {})
+// A dialog opened by its owner screen, as a fresh instance, with what the
+// owner hands it (args after the owner).
+template <class Dialog, class... Args>
+std::function<QImage()> dialog(ScreenId owner, std::function<void(Dialog &)> prepare = {}, Args... args)
 {
-    return [owner, prepare]() -> QImage {
-        Dialog window(Navigator::Screen(owner));
+    return [owner, prepare, args...]() -> QImage {
+        Dialog window(Navigator::Screen(owner), args...);
         if (prepare)
             prepare(window);
         window.show();
@@ -151,7 +154,7 @@ QList<GuideSection> GuideSections()
          paragraphs(HelpRegister()).mid(1, 6),
          screen(ScreenId::Register,
                 [](QWidget *) {
-                    if (auto *editor = Navigator::As<RegisterEditor>(ScreenId::Register))
+                    if (auto *editor = qobject_cast<TfrmRegistro *>(Navigator::Screen(ScreenId::Register)))
                         editor->OpenYear(QStringLiteral("2021"));
                 }),
          {{QStringLiteral("Nuovo"), QStringLiteral("prepara una scheda vuota con la data e l'ora attuali.")},
@@ -168,7 +171,7 @@ QList<GuideSection> GuideSections()
                      {QStringLiteral("Il calendario si apre dai campi della data della scheda del registro: si "
                                      "sceglie il giorno e si preme \"Importa\" (oppure Invio o un doppio clic) per "
                                      "riportarlo nel campo; \"Annulla\" lascia il campo com'era.")},
-                     dialog<TfrmCalendario>(ScreenId::Register),
+                     dialog<TfrmCalendario>(ScreenId::Register, {}, nullptr),
                      {},
                      {}});
 
@@ -177,7 +180,7 @@ QList<GuideSection> GuideSections()
                       QStringLiteral("Ogni elenco mostra una riga per scheda; un doppio clic sulla riga carica la "
                                      "scheda nella finestra del registro. La casella di ricerca trova una riga "
                                      "dell'elenco e l'elenco può essere stampato.")},
-                     dialog<TfrmNonUsciti>(ScreenId::Register),
+                     dialog<TfrmNonUsciti>(ScreenId::Register, {}, YearArchive::PathFor(QStringLiteral("2021")), nullptr),
                      {},
                      {}});
 
@@ -185,7 +188,7 @@ QList<GuideSection> GuideSections()
                      {paragraphs(HelpRegister()).value(5),
                       QStringLiteral("Nelle righe trovate un doppio clic carica la scheda nella finestra del "
                                      "registro.")},
-                     dialog<TfrmTrovaVisite>(ScreenId::Register),
+                     dialog<TfrmTrovaVisite>(ScreenId::Register, {}, YearArchive::PathFor(QStringLiteral("2021")), nullptr),
                      {},
                      {}});
     sections.append({QStringLiteral("Stampa della scheda del registro"),
@@ -196,7 +199,7 @@ QList<GuideSection> GuideSections()
                      {}});
     sections.append({QStringLiteral("Esportazione del registro"),
                      paragraphs(HelpRegisterExport()),
-                     dialog<TfrmExpVisite>(ScreenId::Register),
+                     dialog<TfrmExpVisite>(ScreenId::Register, {}, YearArchive::PathFor(QStringLiteral("2021"))),
                      {},
                      {}});
 
@@ -226,22 +229,22 @@ QList<GuideSection> GuideSections()
                      fleet.mid(5)});
     sections.append({QStringLiteral("Ricerca nel parco automezzi"),
                      {fleet.value(5)},
-                     dialog<TfrmTrovaFlotta>(ScreenId::Fleet),
+                     dialog<TfrmTrovaFlotta>(ScreenId::Fleet, {}, FleetArchive::Path(), nullptr),
                      {},
                      {}});
     sections.append({QStringLiteral("Veicoli disponibili"),
                      {fleet.value(6)},
-                     dialog<TfrmDisponibili>(ScreenId::Fleet),
+                     dialog<TfrmDisponibili>(ScreenId::Fleet, {}, FleetArchive::Path(), nullptr),
                      {},
                      {}});
     sections.append({QStringLiteral("Documenti allegati"),
                      {fleet.value(2)},
-                     dialog<TfrmAllegaCartella>(ScreenId::Fleet),
+                     dialog<TfrmAllegaCartella>(ScreenId::Fleet, {}, VehicleAttachments{}, nullptr),
                      {},
                      {}});
     sections.append({QStringLiteral("Esportazione del parco automezzi"),
                      paragraphs(HelpFleetExport()),
-                     dialog<TfrmExpFlotta>(ScreenId::Fleet),
+                     dialog<TfrmExpFlotta>(ScreenId::Fleet, {}, FleetArchive::Path()),
                      {},
                      {}});
     sections.append({QStringLiteral("Controllo del codice fiscale"),

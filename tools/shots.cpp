@@ -14,7 +14,8 @@
 #include "gui/access/TfrmPassword.h"
 #include "gui/register/TfrmRegistro.h"
 #include "gui/register/TfrmNonUsciti.h"
-#include "gui/register/RegisterEditor.h"
+#include "core/register/YearArchive.h"
+#include "core/fleet/FleetArchive.h"
 #include "core/storage/Environment.h"
 #include "gui/register/TfrmTrovaVisite.h"
 #include "gui/register/TfrmStampaVisita.h"
@@ -62,10 +63,10 @@ void shootScreen(QWidget *screen, const QString &name)
     screen->hide();
 }
 
-template <class Dialog>
-void shootDialog(QWidget *owner, const QString &name, const std::function<void(Dialog &)> &prepare = {})
+template <class Dialog, class... Args>
+void shootDialog(QWidget *owner, const QString &name, const std::function<void(Dialog &)> &prepare = {}, Args... args)
 {
-    Dialog dialog(owner);
+    Dialog dialog(owner, args...);
     if (prepare)
         prepare(dialog);
     dialog.show();
@@ -154,31 +155,30 @@ int main(int argc, char *argv[])
     shootDialog<TfrmGuida>(screen(ScreenId::StartMenu), "guida", [](TfrmGuida &help) { help.ShowTopic(HelpStartMenu()); });
     shootDialog<TfrmInfo>(screen(ScreenId::StartMenu), "info");
     shootDialog<TfrmSplash>(screen(ScreenId::StartMenu), "splash");
-    shootDialog<TfrmCalendario>(screen(ScreenId::Register), "calendario");
+    shootDialog<TfrmCalendario>(screen(ScreenId::Register), "calendario", {}, nullptr);
     // The register's dialogs read an archive: an empty one in a folder of its own.
     QTemporaryDir archives;
     SetProgramFolder(archives.path());
-    Navigator::As<RegisterEditor>(ScreenId::Register)->OpenYear(QStringLiteral("2026"));
-    shootDialog<TfrmNonUsciti>(screen(ScreenId::Register), "non_usciti");
-    shootDialog<TfrmTrovaVisite>(screen(ScreenId::Register), "trova_visite");
+    const QString year = YearArchive::PathFor(QStringLiteral("2026"));
+    shootDialog<TfrmNonUsciti>(screen(ScreenId::Register), "non_usciti", {}, year, nullptr);
+    shootDialog<TfrmTrovaVisite>(screen(ScreenId::Register), "trova_visite", {}, year, nullptr);
     shootDialog<TfrmStampaVisita>(screen(ScreenId::Register), "stampa_visita");
-    shootDialog<TfrmExpVisite>(screen(ScreenId::Register), "esporta_visite");
+    shootDialog<TfrmExpVisite>(screen(ScreenId::Register), "esporta_visite", {}, year);
     QTemporaryDir fleetSample;
     SetProgramFolder(fleetSample.path());
     writeSampleFleet(ProgramFolder() + QStringLiteral("Flotta_Automezzi.pro"));
-    shootDialog<TfrmDisponibili>(screen(ScreenId::Fleet), "disponibili");
-    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta");
-    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta_risultati", [](TfrmTrovaFlotta &search) {
-        search.SetToken(QStringLiteral("flotta"));
-        search.findChild<QPushButton *>(QStringLiteral("btnCerca"))->click();
-    });
-    shootDialog<TfrmExpFlotta>(screen(ScreenId::Fleet), "esporta_flotta");
-    shootDialog<TfrmAllegaCartella>(screen(ScreenId::Fleet), "allega_file", [](TfrmAllegaCartella &attach) {
-        VehicleAttachments given;
-        given.files[0] = QStringLiteral("libretto.pdf");
-        given.descriptions[0] = QStringLiteral("Libretto di circolazione");
-        attach.SetAttachments(given);
-    });
+    const QString fleet = FleetArchive::Path();
+    shootDialog<TfrmDisponibili>(screen(ScreenId::Fleet), "disponibili", {}, fleet, nullptr);
+    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta", {}, fleet, nullptr);
+    shootDialog<TfrmTrovaFlotta>(
+        screen(ScreenId::Fleet), "trova_flotta_risultati",
+        [](TfrmTrovaFlotta &search) { search.findChild<QPushButton *>(QStringLiteral("btnCerca"))->click(); }, fleet,
+        nullptr);
+    shootDialog<TfrmExpFlotta>(screen(ScreenId::Fleet), "esporta_flotta", {}, fleet);
+    VehicleAttachments given;
+    given.files[0] = QStringLiteral("libretto.pdf");
+    given.descriptions[0] = QStringLiteral("Libretto di circolazione");
+    shootDialog<TfrmAllegaCartella>(screen(ScreenId::Fleet), "allega_file", {}, given, nullptr);
     SetProgramFolder(QString());
     shootDialog<TfrmCodFisc>(screen(ScreenId::Fleet), "codfisc", [](TfrmCodFisc &check) { check.SetCode("RSSMRA85T10A562S"); });
     shootDialog<TfrmPartitaIva>(screen(ScreenId::Fleet), "partitaiva",

@@ -48,8 +48,11 @@ void CreateWindows()
     addScreen(ScreenId::StartMenu, new TfrmAvvio());
     addScreen(ScreenId::ChangePassword, new TfrmCambiaPassword());
     addScreen(ScreenId::Fleet, new TfrmFlotta());
-    addScreen(ScreenId::YearMenu, new TfrmMenuRegistro());
-    addScreen(ScreenId::Register, new TfrmRegistro());
+    auto *yearMenu = new TfrmMenuRegistro();
+    auto *registerEditor = new TfrmRegistro();
+    yearMenu->SetOpenYear([registerEditor](const QString &year) { registerEditor->OpenYear(year); });
+    addScreen(ScreenId::YearMenu, yearMenu);
+    addScreen(ScreenId::Register, registerEditor);
     addScreen(ScreenId::Statistics, new TfrmStatistiche());
 }
 

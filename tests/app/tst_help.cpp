@@ -124,12 +124,12 @@ private slots:
         QTest::addColumn<QString>("subfolder");
         QTest::addColumn<QString>("expected"); // %1: the program folder
 
-        QTest::newRow("help link") << "help" << "lnkWeb" << "" << "\"%1Guida.pdf\"";
-        QTest::newRow("help picture") << "help" << "imgPDF" << "" << "\"%1Guida.pdf\"";
+        QTest::newRow("help link") << "help" << "lnkWeb" << "" << "%1Guida.pdf";
+        QTest::newRow("help picture") << "help" << "imgPDF" << "" << "%1Guida.pdf";
         QTest::newRow("help, folder with blanks") << "help" << "lnkWeb" << "Programmi di portineria/Varcanto 1"
-                                                  << "\"%1Guida.pdf\"";
-        const QString mail = QStringLiteral("\"mailto:info@varcanto.it?subject=Software Varcanto&body=Salve, "
-                                            "desidererei avere le seguenti informazioni sul software in oggetto:\"");
+                                                  << "%1Guida.pdf";
+        const QString mail = QStringLiteral("mailto:info@varcanto.it?subject=Software Varcanto&body=Salve, "
+                                            "desidererei avere le seguenti informazioni sul software in oggetto:");
         QTest::newRow("information link") << "information" << "lnkWeb" << "" << mail;
         QTest::newRow("information picture") << "information" << "imgEmail" << "" << mail;
         QTest::newRow("credits link") << "credits" << "lnkWeb" << "" << "https://www.varcanto.it";

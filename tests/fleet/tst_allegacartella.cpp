@@ -4,6 +4,7 @@
 #include "gui/Startup.h"
 #include "gui/fleet/TfrmAllegaCartella.h"
 #include "gui/fleet/TfrmFlotta.h"
+#include "core/fleet/FleetArchive.h"
 #include "core/fleet/VehicleRecord.h"
 #include "gui/kit/Dialogs.h"
 
@@ -39,7 +40,20 @@ class TestAllegaCartella : public QObject
     TfrmFlotta *editor = nullptr;
     QTemporaryDir docs; // the user's own documents, outside the program folder
 
-    QLabel *hidden(const QString &name) const { return editor->findChild<QLabel *>(name); }
+    // A stored vehicle with these slots, loaded into the editor.
+    void loadCardWithSlots(const VehicleAttachments &given)
+    {
+        VehicleRecord card;
+        card.Veicolo = card.Marca = card.Modello = card.Targa = QStringLiteral("X");
+        card.File01 = given.files[0];
+        card.File02 = given.files[1];
+        card.File03 = given.files[2];
+        card.Desc01 = given.descriptions[0];
+        card.Desc02 = given.descriptions[1];
+        card.Desc03 = given.descriptions[2];
+        QVERIFY(editor->LoadCard(FleetArchive::AppendCard(card)));
+    }
+    const VehicleAttachments &cardSlots() const { return editor->Attachments(); }
     static QLineEdit *edit(QDialog *d, const QString &name) { return d->findChild<QLineEdit *>(name); }
     static QPushButton *button(QDialog *d, const QString &name) { return d->findChild<QPushButton *>(name); }
     static void click(QDialog *d, const QString &name)
@@ -93,9 +107,7 @@ private slots:
 
     void opensOnTheCardsSlots()
     {
-        hidden("lblFile02")->setText("polizza.pdf");
-        hidden("lblDesc02")->setText("Polizza RCA");
-        hidden("lblDesc03")->setText("solo descrizione");
+        loadCardWithSlots({{"", "polizza.pdf", ""}, {"", "Polizza RCA", "solo descrizione"}});
         withDialog([&](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral(" Allega file"));
             QCOMPARE(edit(d, "txtFile01")->text(), QString());
@@ -108,8 +120,7 @@ private slots:
             QVERIFY(!button(d, "btnApri03")->isEnabled());
 
             click(d, "btnApri02");
-            QCOMPARE(program->script.shellOpens,
-                     QStringList{'"' + QDir::toNativeSeparators(attached("polizza.pdf")) + '"'});
+            QCOMPARE(program->script.shellOpens, QStringList{attached("polizza.pdf")});
 
             // The delete image empties the name only; the description stays.
             click(d, "imgCancella02");
@@ -118,7 +129,7 @@ private slots:
             QVERIFY(!button(d, "btnApri02")->isEnabled());
         });
         // Closed without confirming: the card keeps its slots.
-        QCOMPARE(hidden("lblFile02")->text(), QStringLiteral("polizza.pdf"));
+        QCOMPARE(cardSlots().files[1], QStringLiteral("polizza.pdf"));
     }
 
     // Sfoglia copies the document at once (creating the folder); Applica
@@ -137,8 +148,8 @@ private slots:
             QVERIFY(!d->isVisible());
         });
         QVERIFY(program->script.messages.isEmpty());
-        QCOMPARE(hidden("lblFile01")->text(), QStringLiteral("libretto.pdf"));
-        QCOMPARE(hidden("lblDesc01")->text(), QStringLiteral("Libretto di circolazione"));
+        QCOMPARE(cardSlots().files[0], QStringLiteral("libretto.pdf"));
+        QCOMPARE(cardSlots().descriptions[0], QStringLiteral("Libretto di circolazione"));
         QCOMPARE(bytesOf(source), QByteArray("PDF libretto"));
     }
 
@@ -149,13 +160,13 @@ private slots:
             click(d, "btnSfoglia03");
             click(d, "btnAnnulla");
         });
-        QCOMPARE(hidden("lblFile03")->text(), QString());
+        QCOMPARE(cardSlots().files[2], QString());
         QCOMPARE(bytesOf(attached("foto.jpg")), QByteArray("JPEG"));
     }
 
     void cancelledFileDialogChangesNothing()
     {
-        hidden("lblFile01")->setText("libretto.pdf");
+        loadCardWithSlots({{"libretto.pdf", "", ""}, {}});
         withDialog([&](QDialog *d) {
             click(d, "btnSfoglia01"); // no file scripted: cancelled
             QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
@@ -230,7 +241,7 @@ private slots:
             QVERIFY(QFile::setPermissions(program->dir.path("Documenti_Allegati"),
                                           QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         }
-        hidden("lblFile01")->setText("libretto.pdf");
+        loadCardWithSlots({{"libretto.pdf", "", ""}, {}});
         program->script.openFiles = {source};
         {
             AsOrdinaryUser user;
@@ -248,21 +259,24 @@ private slots:
         }
     }
 
-    void applyNeedsTheEditorsToken()
+    // Enter in a slot's edit moves the focus on and presses no button: no file
+    // dialog opens and no slot changes.
+    void enterInAnEditPressesNoButton()
     {
-        ScriptedDialogs script;
-        TfrmAllegaCartella dialog;
-        bool applied = false;
-        dialog.SetToken("registro");
-        dialog.SetApply([&](const VehicleAttachments &) { applied = true; });
-        dialog.show();
-        QTest::mouseClick(dialog.findChild<QWidget *>("btnApplica"), Qt::LeftButton);
-        QVERIFY(!applied);
-        QVERIFY(dialog.isVisible());
-        dialog.SetToken(" flotta ");
-        QTest::mouseClick(dialog.findChild<QWidget *>("btnApplica"), Qt::LeftButton);
-        QVERIFY(applied);
-        QVERIFY(!dialog.isVisible());
+        loadCardWithSlots({{"libretto.pdf", "", ""}, {}});
+        program->script.openFiles = {userFile("altro.pdf", "PDF")};
+        withDialog([&](QDialog *d) {
+            d->activateWindow();
+            edit(d, "txtDesc01")->setFocus();
+            QTest::keyClick(edit(d, "txtDesc01"), Qt::Key_Return);
+            QCOMPARE(d->focusWidget(), edit(d, "txtFile02"));
+            QTest::keyClick(edit(d, "txtFile02"), Qt::Key_Enter);
+            QCOMPARE(d->focusWidget(), edit(d, "txtDesc02"));
+            QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
+            QVERIFY(d->isVisible());
+        });
+        QCOMPARE(program->script.openFiles.size(), 1);
+        QVERIFY(!QFile::exists(attached("altro.pdf")));
     }
 
     // Confirmed slots reach the archive with the next Save only.

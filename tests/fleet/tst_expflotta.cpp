@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(program->script.messages.size(), 2);
         QCOMPARE(program->script.messages[0].text, SpreadsheetAskText);
         QCOMPARE(program->script.messages[1].text, SpreadsheetDoneText);
-        QCOMPARE(program->script.shellOpens, QStringList{'"' + program->dir.path("Flotta_Automezzi.xls") + '"'});
+        QCOMPARE(program->script.shellOpens, QStringList{program->dir.path("Flotta_Automezzi.xls")});
         const QByteArray file = exported();
         QCOMPARE(file.count("<tr"), 4);
         QCOMPARE(file.count("sdnum=\"1040;0;@\""), 75);

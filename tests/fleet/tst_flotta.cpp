@@ -27,7 +27,6 @@ namespace {
 const QString EmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString Inserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
 const QString Rewritten = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const char *const Attachments[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
 
 // A vehicle as another workstation would have stored it.
 VehicleRecord Vehicle(int k, const QString &available = QStringLiteral("No"))
@@ -125,19 +124,18 @@ private slots:
         combo("txtVeicolo")->setCurrentIndex(3);
         field("txtNote")->setText("vecchio");
         available()->setChecked(true);
-        for (const char *name : Attachments)
-            label(name)->setText("vecchio");
-        label("lblPosizione")->setText("4");
+        program->dir.write("Flotta_Automezzi.pro", Fleet(1));
+        click("cmdPrimo");
+        QCOMPARE(editor->Attachments().files[0], QStringLiteral("libretto1.pdf"));
+        QVERIFY(QFile::remove(program->dir.path("Flotta_Automezzi.pro")));
         HandOver(editor, Navigator::Screen(ScreenId::StartMenu));
         HandOver(Navigator::Screen(ScreenId::StartMenu), editor);
         QCOMPARE(combo("txtVeicolo")->currentIndex(), -1);
         QCOMPARE(combo("txtVeicolo")->currentText(), QString());
         QCOMPARE(field("txtNote")->text(), QString());
         QVERIFY(!available()->isChecked());
-        for (const char *name : Attachments) {
-            QCOMPARE(label(name)->text(), QString());
-            QVERIFY(label(name)->isHidden());
-        }
+        QCOMPARE(editor->Attachments().files, (std::array<QString, 3>{}));
+        QCOMPARE(editor->Attachments().descriptions, (std::array<QString, 3>{}));
         QCOMPARE(position(), QString());
         QTRY_COMPARE(QApplication::focusWidget(), control("txtVeicolo"));
         QVERIFY(!QFile::exists(program->dir.path("Flotta_Automezzi.pro")));
@@ -191,7 +189,12 @@ private slots:
         field("txtMarca")->setText("  Fiat ");
         field("txtNote")->setText("\tnota ");
         field("txtLitro")->setText("15");
-        label("lblFile02")->setText(" polizza.pdf ");
+        // The attachments window hands a slot back to the card on screen.
+        program->script.onModal = [](QDialog *dialog) {
+            dialog->findChild<QLineEdit *>("txtFile02")->setText(" polizza.pdf ");
+            QTest::mouseClick(dialog->findChild<QWidget *>("btnApplica"), Qt::LeftButton);
+        };
+        click("cmdAllega");
         available()->setChecked(true);
         click("cmdSalva");
         QCOMPARE(program->script.lastMessage(), Inserted);
@@ -240,9 +243,9 @@ private slots:
         QCOMPARE(combo("txtVeicolo")->currentIndex(), -1);
         QCOMPARE(field("txtRecapito")->text(), QStringLiteral("333 123"));
         QCOMPARE(available()->isChecked(), after);
-        QCOMPARE(label("lblFile01")->text(), QStringLiteral("libretto1.pdf"));
-        QCOMPARE(label("lblDesc03")->text(), QStringLiteral("foto 1"));
-        QCOMPARE(label("lblFile02")->text(), QString());
+        QCOMPARE(editor->Attachments().files[0], QStringLiteral("libretto1.pdf"));
+        QCOMPARE(editor->Attachments().descriptions[2], QStringLiteral("foto 1"));
+        QCOMPARE(editor->Attachments().files[1], QString());
     }
 
     void arrows_data()
@@ -275,9 +278,13 @@ private slots:
         QFETCH(QString, arrow);
         QFETCH(QString, expected);
         QFETCH(bool, emptyMessage);
+        // Card `shown` is on screen (read while the archive held it), edited.
+        if (!shown.isEmpty()) {
+            program->dir.write("Flotta_Automezzi.pro", Fleet(std::max(cards, shown.toInt())));
+            QVERIFY(editor->LoadCard(shown.toInt()));
+        }
         program->dir.write("Flotta_Automezzi.pro", Fleet(cards));
         field("txtModello")->setText("sullo schermo");
-        label("lblPosizione")->setText(shown);
         click(arrow);
         QCOMPARE(position(), expected);
         QCOMPARE(program->script.messages.size(), emptyMessage ? 1 : 0);
@@ -306,8 +313,8 @@ private slots:
                  QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
                                 "termine premere Salva per inserire la scheda in archivio."));
         QCOMPARE(position(), QString());
-        QCOMPARE(label("lblFile01")->text(), QString());
-        QCOMPARE(label("lblDesc03")->text(), QString());
+        QCOMPARE(editor->Attachments().files[0], QString());
+        QCOMPARE(editor->Attachments().descriptions[2], QString());
         QCOMPARE(field("txtModello")->text(), QStringLiteral("Daily 1"));
         QTRY_COMPARE(QApplication::focusWidget(), control("txtVeicolo"));
         click("cmdSalva");
@@ -335,7 +342,7 @@ private slots:
     {
         QFETCH(bool, overwrite);
         program->dir.write("Flotta_Automezzi.pro", Fleet(3));
-        QVERIFY(editor->LoadVehicle(2));
+        QVERIFY(editor->LoadCard(2));
         field("txtColore")->setText("Rosso");
 
         VehicleRecord other = FleetArchive::ReadCard(2);
@@ -385,6 +392,11 @@ private slots:
     {
         QFETCH(bool, folder);
         QFETCH(QString, action);
+        if (action == "cmdDuplica") {
+            program->dir.write("Flotta_Automezzi.pro", Fleet(1));
+            QVERIFY(editor->LoadCard(1));
+            QVERIFY(QFile::remove(program->dir.path("Flotta_Automezzi.pro")));
+        }
         if (folder) {
             QVERIFY(QDir().mkdir(program->dir.path("Flotta_Automezzi.pro")));
         } else {
@@ -392,7 +404,6 @@ private slots:
             QVERIFY(QFile::setPermissions(program->dir.path("Flotta_Automezzi.pro"), QFileDevice::ReadOwner));
         }
         fillMandatory();
-        label("lblPosizione")->setText(action == "cmdDuplica" ? "1" : "");
         {
             AsOrdinaryUser user;
             click(action);

@@ -90,7 +90,7 @@ private slots:
                                         RegisterExportRows(program->dir.path("2026.vis"))));
         QCOMPARE(file.count("<tr>"), 4);
         QVERIFY(file.contains("<x:Name>Ingressi e Uscite Veicoli</x:Name>"));
-        QCOMPARE(program->script.shellOpens, QStringList{"\"" + program->dir.path(Export) + "\""});
+        QCOMPARE(program->script.shellOpens, QStringList{program->dir.path(Export)});
     }
 
     // Corrections typed into the editable columns reach the file, trimmed;

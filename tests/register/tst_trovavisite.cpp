@@ -1,5 +1,6 @@
 #include "gui/register/TfrmRegistro.h"
 #include "gui/register/TfrmTrovaVisite.h"
+#include "gui/kit/CardList.h"
 #include "core/register/VisitRecord.h"
 
 #include "PrintedPdf.h"
@@ -55,7 +56,6 @@ class TestTrovaVisite : public QObject
             opened = true;
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            QCOMPARE(control<QLabel>(dialog, "lblMemory")->text(), QStringLiteral("registro"));
             for (const auto &[field, text] : criteria)
                 control<QLineEdit>(dialog, qPrintable("txt" + field))->setText(text);
             QTest::mouseClick(control(dialog, "btnCerca"), Qt::LeftButton);
@@ -133,7 +133,7 @@ private slots:
 
     void enterMovesThroughTheCriteriaWithTheirHighlight()
     {
-        TfrmTrovaVisite window(editor);
+        TfrmTrovaVisite window(editor, editor->ArchivePath(), {});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
@@ -151,10 +151,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control(&window, "txtDataEnt"));
     }
 
-    void anotherOpenerGetsNoCard()
+    // The search hands back the card number of the line and loads nothing itself.
+    void handsBackTheChosenCard()
     {
-        TfrmTrovaVisite window(editor);
-        window.SetToken("flotta");
+        QList<int> chosen;
+        TfrmTrovaVisite window(editor, editor->ArchivePath(), [&](int cardNumber) { chosen << cardNumber; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::mouseClick(control(&window, "btnCerca"), Qt::LeftButton);
@@ -163,6 +164,8 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QVERIFY(!window.isVisible());
+        QCOMPARE(chosen, QList<int>{list->model()->index(0, 0).data(CardListModel::CardNumberRole).toInt()});
+        QVERIFY(chosen.first() > 0);
         QCOMPARE(control<QLabel>(editor, "lblPosizione")->text(), QString());
     }
 };

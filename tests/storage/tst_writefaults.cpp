@@ -55,10 +55,10 @@ bool save(Writer writer, const QString &path)
     try {
         switch (writer) {
         case Writer::Append:
-            RegisterArchive::AppendCard(path, card(QStringLiteral("NUOVA")));
+            YearArchive::At(path).Append(card(QStringLiteral("NUOVA")));
             return true;
         case Writer::Rewrite:
-            RegisterArchive::RewriteCard(path, 2, card(QStringLiteral("RISCRITTA")));
+            YearArchive::At(path).Rewrite(2, card(QStringLiteral("RISCRITTA")));
             return true;
         case Writer::Password:
             return PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("NUOVA"),
@@ -250,12 +250,12 @@ private slots:
         const QByteArray whole = card("A").toBytes();
         dir.write(Archive, whole + card("B").toBytes().left(700));
         const QString path = dir.path(Archive);
-        QCOMPARE(RegisterArchive::Count(path), 1);
-        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::ReadCard(path, 2));
-        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::RewriteCard(path, 2, card("C")));
-        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::RewriteCard(path, 5, card("C")));
+        QCOMPARE(YearArchive::At(path).Count(), 1);
+        QVERIFY_THROWS_EXCEPTION(IoError, YearArchive::At(path).Read(2));
+        QVERIFY_THROWS_EXCEPTION(IoError, YearArchive::At(path).Rewrite(2, card("C")));
+        QVERIFY_THROWS_EXCEPTION(IoError, YearArchive::At(path).Rewrite(5, card("C")));
         QCOMPARE(dir.bytes(Archive).size(), qint64(whole.size() + 700));
-        QCOMPARE(RegisterArchive::AppendCard(path, card("C")), 2);
+        QCOMPARE(YearArchive::At(path).Append(card("C")), 2);
         QCOMPARE(dir.bytes(Archive), whole + card("C").toBytes());
     }
 
@@ -265,11 +265,11 @@ private slots:
         TempProgramFolder dir;
         const QString path = dir.path(Archive);
         WriteFaults::FailWrite(3);
-        QCOMPARE(RegisterArchive::AppendCard(path, card("A")), 1);
-        QCOMPARE(RegisterArchive::AppendCard(path, card("B")), 2);
-        QVERIFY_THROWS_EXCEPTION(IoError, RegisterArchive::AppendCard(path, card("C")));
-        QCOMPARE(RegisterArchive::AppendCard(path, card("C")), 3);
-        QCOMPARE(RegisterArchive::ReadCard(path, 3).Targa, QStringLiteral("C"));
+        QCOMPARE(YearArchive::At(path).Append(card("A")), 1);
+        QCOMPARE(YearArchive::At(path).Append(card("B")), 2);
+        QVERIFY_THROWS_EXCEPTION(IoError, YearArchive::At(path).Append(card("C")));
+        QCOMPARE(YearArchive::At(path).Append(card("C")), 3);
+        QCOMPARE(YearArchive::At(path).Read(3).Targa, QStringLiteral("C"));
     }
 };
 

@@ -48,7 +48,7 @@ private slots:
 
     void opensOnTodayCentredOnTheEditor()
     {
-        TfrmCalendario picker(editor);
+        TfrmCalendario picker(editor, {});
         QCOMPARE(picker.windowTitle(), QStringLiteral(" Importazione data"));
         QCOMPARE(picker.findChild<QLabel *>("lblCampo001")->text(), QStringLiteral("Importare una data:"));
         QCOMPARE(picker.findChild<QPushButton *>("btnImportaData")->text(), QStringLiteral("Importa"));
@@ -62,53 +62,46 @@ private slots:
 
         picker.show();
         QVERIFY(QTest::qWaitForWindowExposed(&picker));
-        QVERIFY(picker.findChild<QLabel *>("lblMemory")->isHidden());
         const QPoint offset = picker.frameGeometry().center() - editor->frameGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QStringLiteral("%1,%2").arg(offset.x()).arg(offset.y())));
     }
 
+    // The picker opened from a date field of the card hands the day back to
+    // that field only.
     void importa_data()
     {
-        QTest::addColumn<QString>("token");
+        QTest::addColumn<QString>("from");
         QTest::addColumn<QDate>("pick");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("staysOpen");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("exit");
-        QTest::newRow("entry, calendar untouched") << "dataent" << QDate() << "btnImportaData" << false
-                                                   << "05/03/2021" << "";
-        QTest::newRow("exit, day picked") << "datausc" << QDate(2021, 1, 9) << "btnImportaData" << false
-                                          << "28/02/2021" << "09/01/2021";
-        QTest::newRow("unknown token") << "datafine" << QDate(2021, 1, 9) << "btnImportaData" << true
-                                       << "28/02/2021" << "";
-        QTest::newRow("token with a leading blank") << " dataent" << QDate(2021, 1, 9) << "btnImportaData" << true
-                                                    << "28/02/2021" << "";
-        QTest::newRow("token in capitals") << "DATAUSC" << QDate(2021, 1, 9) << "btnImportaData" << true
-                                           << "28/02/2021" << "";
-        QTest::newRow("Annulla") << "datausc" << QDate(2021, 1, 9) << "btnAnnulla" << false << "28/02/2021" << "";
+        QTest::newRow("entry, calendar untouched") << "txtDataEnt" << QDate() << "btnImportaData" << "05/03/2021" << "";
+        QTest::newRow("exit, day picked") << "txtDataUsc" << QDate(2021, 1, 9) << "btnImportaData" << "28/02/2021"
+                                          << "09/01/2021";
+        QTest::newRow("Annulla") << "txtDataUsc" << QDate(2021, 1, 9) << "btnAnnulla" << "28/02/2021" << "";
     }
 
     void importa()
     {
-        QFETCH(QString, token);
+        QFETCH(QString, from);
         QFETCH(QDate, pick);
         QFETCH(QString, button);
-        QFETCH(bool, staysOpen);
         QFETCH(QString, entry);
         QFETCH(QString, exit);
         field("txtDataEnt")->setText("28/02/2021");
         field("txtDataUsc")->clear();
-
-        // As the editor opens it: the picked day goes back through the editor.
-        TfrmCalendario picker(editor);
-        picker.SetToken(token);
-        picker.SetImport([this](const QString &t, const QString &d) { return editor->ImportPickedDate(t, d); });
-        if (pick.isValid())
-            picker.findChild<QCalendarWidget *>("calAppuntamenti")->setSelectedDate(pick);
-        picker.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&picker));
-        QTest::mouseClick(picker.findChild<QPushButton *>(button), Qt::LeftButton);
-        QCOMPARE(picker.isVisible(), staysOpen);
+        bool closed = false;
+        program->script.onModal = [&](QDialog *picker) {
+            if (pick.isValid())
+                picker->findChild<QCalendarWidget *>("calAppuntamenti")->setSelectedDate(pick);
+            picker->show();
+            QVERIFY(QTest::qWaitForWindowExposed(picker));
+            QTest::mouseClick(picker->findChild<QPushButton *>(button), Qt::LeftButton);
+            closed = !picker->isVisible();
+        };
+        field(qPrintable(from))->setFocus();
+        QTest::keyClick(field(qPrintable(from)), Qt::Key_A);
+        QVERIFY(closed);
         QCOMPARE(field("txtDataEnt")->text(), entry);
         QCOMPARE(field("txtDataUsc")->text(), exit);
         QCOMPARE(program->script.messages.size(), 0);

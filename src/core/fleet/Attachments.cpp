@@ -19,11 +19,6 @@ QString AttachmentPath(const QString &name)
     return AttachmentsFolder() + name;
 }
 
-QString AttachmentOpenCommand(const QString &name)
-{
-    return QLatin1Char('"') + QDir::toNativeSeparators(AttachmentPath(name)) + QLatin1Char('"');
-}
-
 bool IsTheAttachedCopy(const QString &source, const QString &name)
 {
     const QString attached = QFileInfo(AttachmentPath(name)).canonicalFilePath();

@@ -15,9 +15,6 @@ struct VehicleAttachments {
 QString AttachmentsFolder();
 // Where the attached document of that bare name lies.
 QString AttachmentPath(const QString &name);
-// The text handed to the shell to open an attached document: its full path
-// in double quotes.
-QString AttachmentOpenCommand(const QString &name);
 
 // True when source is the very file of that name in the attachments folder
 // (chosen from the folder itself): there is nothing to copy.

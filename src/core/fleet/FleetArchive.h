@@ -1,35 +1,28 @@
 #pragma once
 // The archive of the company fleet: "Flotta_Automezzi.pro" in the program
-// folder, one VehicleRecord per vehicle. Each function is one action: it
-// opens the archive (created when missing), does its work and closes it.
-// Failures are raised as IoError (ArchiveBusy when another workstation holds
-// the lock of a write).
+// folder, one VehicleRecord per vehicle (see CardArchive).
 #include "core/fleet/VehicleRecord.h"
+#include "core/storage/CardArchive.h"
 
 #include <QString>
-#include <optional>
 
 namespace FleetArchive {
 inline constexpr const char *FileName = "Flotta_Automezzi.pro";
 QString Path();
+// The fleet archive as a card archive (the path of another copy for tests and tools).
+inline CardArchive<VehicleRecord> At(const QString &path = Path())
+{
+    return CardArchive<VehicleRecord>(path);
+}
 
-int Count(const QString &path = Path());
-// The card of number cardNumber (1-based); IoError when there is none.
-VehicleRecord ReadCard(int cardNumber, const QString &path = Path());
-// A new card appended under the archive's lock; returns its card number.
-int AppendCard(const VehicleRecord &card, const QString &path = Path());
-// Card cardNumber replaced in place under the archive's lock.
-void RewriteCard(int cardNumber, const VehicleRecord &card, const QString &path = Path());
-// Card cardNumber replaced by card only while it still holds asLoaded (the
-// card as the editor loaded it): compared and written under the archive's
-// lock. Nothing when written; else the card as it is now, and nothing is
-// written, because another workstation changed it meanwhile.
-std::optional<VehicleRecord> RewriteCardIfUnchanged(int cardNumber, const VehicleRecord &asLoaded,
-                                                    const VehicleRecord &card, const QString &path = Path());
-// The card as a read gives it back after it has been stored.
-VehicleRecord AsStored(const VehicleRecord &card);
-// Opens (creating when missing) and closes the archive: proves it can be reached.
-void Reach(const QString &path = Path());
+// Shorthands for tools that work on the fleet's cards one at a time.
+inline int Count(const QString &path = Path()) { return At(path).Count(); }
+inline VehicleRecord ReadCard(int cardNumber, const QString &path = Path()) { return At(path).Read(cardNumber); }
+inline int AppendCard(const VehicleRecord &card, const QString &path = Path()) { return At(path).Append(card); }
+inline void RewriteCard(int cardNumber, const VehicleRecord &card, const QString &path = Path())
+{
+    At(path).Rewrite(cardNumber, card);
+}
 } // namespace FleetArchive
 
 // "Sì" for an available vehicle, "No" for one that is not: the only two

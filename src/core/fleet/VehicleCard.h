@@ -2,7 +2,7 @@
 // The rules of the vehicle card editor that need no window: the mandatory
 // fields of a card, the availability mark, and the kilometres-per-litre field.
 #include "core/fleet/VehicleRecord.h"
-#include "core/register/RegisterCard.h"
+#include "core/storage/CardEditorModel.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,5 @@
 #include "core/register/RegisterCard.h"
 
-#include "core/storage/RecordFile.h"
 #include "core/storage/TextRules.h"
 
 namespace {
@@ -38,81 +37,4 @@ std::optional<SaveRefusal> CheckCardForSave(const VisitRecord &card)
         return SaveRefusal{QStringLiteral("Attenzione: è stata indicata la data d'uscita ma non l'ora.") + BothExitFields,
                            false, QStringLiteral("DataUsc")};
     return std::nullopt;
-}
-
-int RegisterArchive::Count(const QString &path)
-{
-    return CardFile::Count(path, VisitRecord::Size);
-}
-
-VisitRecord RegisterArchive::ReadCard(const QString &path, int cardNumber)
-{
-    return VisitRecord::fromBytes(CardFile::Read(path, VisitRecord::Size, cardNumber));
-}
-
-int RegisterArchive::AppendCard(const QString &path, const VisitRecord &card)
-{
-    return CardFile::Append(path, card.toBytes());
-}
-
-void RegisterArchive::RewriteCard(const QString &path, int cardNumber, const VisitRecord &card)
-{
-    CardFile::Rewrite(path, cardNumber, card.toBytes());
-}
-
-std::optional<VisitRecord> RegisterArchive::RewriteCardIfUnchanged(const QString &path, int cardNumber,
-                                                                   const VisitRecord &asLoaded, const VisitRecord &card)
-{
-    QByteArray now;
-    const bool written = CardFile::RewriteIfUnchanged(
-        path, cardNumber, [&](const QByteArray &stored) { return VisitRecord::fromBytes(stored) == asLoaded; },
-        card.toBytes(), &now);
-    if (written)
-        return std::nullopt;
-    return VisitRecord::fromBytes(now);
-}
-
-VisitRecord RegisterArchive::AsStored(const VisitRecord &card)
-{
-    return VisitRecord::fromBytes(card.toBytes());
-}
-
-int ShownCardNumber(const QString &position)
-{
-    bool ok = false;
-    const int number = Trim(position).toInt(&ok);
-    return ok && number > 0 ? number : 0;
-}
-
-ArrowStep StepOf(Arrow arrow, int count, int shown)
-{
-    ArrowStep step;
-    // Back from the first card goes nowhere, whatever the archive holds.
-    if (arrow == Arrow::Previous && shown == 1)
-        return step;
-    if (count == 0) {
-        step.emptyArchive = true;
-        step.clearPosition = arrow == Arrow::Next;
-        return step;
-    }
-    switch (arrow) {
-    case Arrow::First:
-        step.showIndex = 0;
-        break;
-    case Arrow::Last:
-        step.showIndex = count - 1;
-        break;
-    case Arrow::Next:
-        if (shown == 0) {
-            step.zeroPosition = true;
-            step.showIndex = 0;
-        } else if (shown < count) {
-            step.showIndex = shown;
-        }
-        break;
-    case Arrow::Previous:
-        step.showIndex = shown == 0 ? 0 : shown - 2;
-        break;
-    }
-    return step;
 }

@@ -24,14 +24,19 @@ QString slotName(const char *kind, int slot)
 }
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
+TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent, const VehicleAttachments &attachments, Apply apply)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmAllegaCartella>())
+    , m_apply(std::move(apply))
 {
     ui->setupUi(this);
     NamePairs labels;
     NamePairs pictures;
+    NamePairs enterOrder;
     for (int slot = 0; slot < 3; ++slot) {
+        // Enter goes from a slot's name to its description, then to the next slot.
+        enterOrder.append({slotName("txtFile", slot), slotName("txtDesc", slot)});
+        enterOrder.append({slotName("txtDesc", slot), slotName("txtFile", (slot + 1) % 3)});
         FileEdit(slot)->setMaxLength(FieldNamed(VehicleFields, "File01").capacity);
         DescEdit(slot)->setMaxLength(FieldNamed(VehicleFields, "Desc01").capacity);
         labels.append({slotName("lblFile", slot), slotName("txtFile", slot)});
@@ -48,6 +53,11 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget *parent)
                 [this, slot] { imgCancellaClick(slot); });
     }
     AttachAccessibleNames(this, labels, pictures);
+    AttachEnterOrder(this, enterOrder);
+    for (int slot = 0; slot < 3; ++slot) {
+        FileEdit(slot)->setText(Trim(attachments.files[slot]));
+        DescEdit(slot)->setText(Trim(attachments.descriptions[slot]));
+    }
     connect(ui->btnApplica, &QPushButton::clicked, this, &TfrmAllegaCartella::btnApplicaClick);
     connect(ui->btnAnnulla, &QPushButton::clicked, this, &QDialog::reject);
     MakeFixedWindow(this);
@@ -63,19 +73,6 @@ QLineEdit *TfrmAllegaCartella::FileEdit(int slot) const
 QLineEdit *TfrmAllegaCartella::DescEdit(int slot) const
 {
     return findChild<QLineEdit *>(slotName("txtDesc", slot));
-}
-
-void TfrmAllegaCartella::SetToken(const QString &token)
-{
-    ui->lblMemory->setText(token);
-}
-
-void TfrmAllegaCartella::SetAttachments(const VehicleAttachments &attachments)
-{
-    for (int slot = 0; slot < 3; ++slot) {
-        FileEdit(slot)->setText(Trim(attachments.files[slot]));
-        DescEdit(slot)->setText(Trim(attachments.descriptions[slot]));
-    }
 }
 
 void TfrmAllegaCartella::showEvent(QShowEvent *event)
@@ -115,7 +112,7 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
 
 void TfrmAllegaCartella::btnApriClick(int slot)
 {
-    TMisc::Open(AttachmentOpenCommand(Trim(FileEdit(slot)->text())));
+    TMisc::Open(AttachmentPath(Trim(FileEdit(slot)->text())));
 }
 
 // Only the slot's name goes; the description and the copy in the folder stay.
@@ -126,8 +123,6 @@ void TfrmAllegaCartella::imgCancellaClick(int slot)
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    if (Trim(ui->lblMemory->text()) != QLatin1String("flotta"))
-        return;
     VehicleAttachments attachments;
     for (int slot = 0; slot < 3; ++slot) {
         attachments.files[slot] = Trim(FileEdit(slot)->text());

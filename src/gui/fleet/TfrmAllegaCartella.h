@@ -17,15 +17,10 @@ class TfrmAllegaCartella : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmAllegaCartella(QWidget *parent = nullptr);
-    ~TfrmAllegaCartella() override;
-
-    // Who opened the window: "flotta" for the vehicle card editor.
-    void SetToken(const QString &token);
-    void SetAttachments(const VehicleAttachments &attachments);
-    // Receives the six values, trimmed, when the user confirms.
+    // apply receives the six values, trimmed, when the user confirms.
     using Apply = std::function<void(const VehicleAttachments &)>;
-    void SetApply(Apply apply) { m_apply = std::move(apply); }
+    TfrmAllegaCartella(QWidget *parent, const VehicleAttachments &attachments, Apply apply);
+    ~TfrmAllegaCartella() override;
 
 protected:
     void showEvent(QShowEvent *event) override;

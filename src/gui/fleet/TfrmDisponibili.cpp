@@ -1,19 +1,18 @@
 #include "gui/fleet/TfrmDisponibili.h"
 #include "ui_TfrmDisponibili.h"
 
-#include "core/fleet/FleetArchive.h"
-#include "gui/fleet/FleetEditor.h"
 #include "core/fleet/FleetLists.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
-#include "gui/kit/Navigator.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QShowEvent>
 
-TfrmDisponibili::TfrmDisponibili(QWidget *parent)
+TfrmDisponibili::TfrmDisponibili(QWidget *parent, const QString &archivePath, Chosen onChosen)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmDisponibili>())
+    , m_archivePath(archivePath)
+    , m_onChosen(std::move(onChosen))
 {
     ui->setupUi(this);
     m_lines = new CardList(ui->lstRecords, ui->txtTrova, ui->btnTrova, ui->btnStampa);
@@ -43,7 +42,7 @@ void TfrmDisponibili::FormShow()
     ListLines lines;
     {
         ScanFeedback feedback(ui->prgAvanzamento);
-        lines = AvailableVehicles(FleetArchive::Path(), feedback.Progress());
+        lines = AvailableVehicles(m_archivePath, feedback.Progress());
     }
     m_lines->SetLines(std::move(lines.lines));
     ui->txtTrova->setFocus();
@@ -51,13 +50,13 @@ void TfrmDisponibili::FormShow()
         Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
 }
 
-// Exactly the vehicle of the double-clicked line goes into the card editor;
-// the list closes in any case.
+// Exactly the vehicle of the double-clicked line is handed back; the list
+// closes in any case.
 void TfrmDisponibili::lstRecordsDblClick(int cardNumber)
 {
     if (cardNumber > 0) {
-        if (auto *editor = Navigator::As<FleetEditor>(ScreenId::Fleet))
-            editor->LoadVehicle(cardNumber);
+        if (m_onChosen)
+            m_onChosen(cardNumber);
     }
     accept();
 }

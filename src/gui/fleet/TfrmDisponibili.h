@@ -1,7 +1,8 @@
 #pragma once
 // The vehicles marked available, one line each: find a line, print the list,
-// and load a vehicle into the card editor with a double-click.
+// and hand a vehicle back to the card editor with a double-click.
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -13,7 +14,8 @@ class TfrmDisponibili : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmDisponibili(QWidget *parent = nullptr);
+    using Chosen = std::function<void(int cardNumber)>;
+    TfrmDisponibili(QWidget *parent, const QString &archivePath, Chosen onChosen);
     ~TfrmDisponibili() override;
 
 protected:
@@ -25,4 +27,6 @@ private:
 
     std::unique_ptr<Ui::TfrmDisponibili> ui;
     CardList *m_lines = nullptr;
+    QString m_archivePath;
+    Chosen m_onChosen;
 };

@@ -2,7 +2,6 @@
 #include "ui_TfrmExpFlotta.h"
 
 #include "gui/help/TfrmGuida.h"
-#include "core/fleet/FleetArchive.h"
 #include "core/fleet/FleetExport.h"
 #include "core/storage/IoError.h"
 #include "gui/kit/Dialogs.h"
@@ -11,10 +10,11 @@
 
 #include <QHeaderView>
 
-TfrmExpFlotta::TfrmExpFlotta(QWidget *parent)
+TfrmExpFlotta::TfrmExpFlotta(QWidget *parent, const QString &archivePath)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmExpFlotta>())
     , m_grid(new FleetGridModel(this))
+    , m_archivePath(archivePath)
 {
     ui->setupUi(this);
     setStyleSheet(QStringLiteral(
@@ -58,7 +58,7 @@ void TfrmExpFlotta::showEvent(QShowEvent *event)
 void TfrmExpFlotta::FormShow()
 {
     try {
-        m_grid->Fill(FleetArchive::Path());
+        m_grid->Fill(m_archivePath);
     } catch (const IoError &e) {
         Dialogs::ArchiveError(this, &e);
     }

@@ -13,7 +13,7 @@ class TfrmExpFlotta : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmExpFlotta(QWidget *parent = nullptr);
+    TfrmExpFlotta(QWidget *parent, const QString &archivePath);
     ~TfrmExpFlotta() override;
 
 protected:
@@ -25,4 +25,5 @@ private:
 
     std::unique_ptr<Ui::TfrmExpFlotta> ui;
     FleetGridModel *m_grid = nullptr;
+    QString m_archivePath;
 };

@@ -32,21 +32,16 @@ const QString SheetPdfFailed = QStringLiteral(
     "Attenzione: non è stato possibile creare il file Automezzo.pdf.\r\n\r\n"
     "Accertarsi che il file non sia aperto in un altro programma e di possedere i privilegi di scrittura "
     "nella cartella di installazione del programma.");
-
-// The six hidden labels that carry the card's attachments, in record order.
-const char *const AttachmentLabels[] = {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"};
-
-// The attachment fields of the record, in the order of AttachmentLabels.
-QString VehicleRecord::*const AttachmentFields[] = {&VehicleRecord::File01, &VehicleRecord::File02,
-                                                    &VehicleRecord::File03, &VehicleRecord::Desc01,
-                                                    &VehicleRecord::Desc02, &VehicleRecord::Desc03};
 } // namespace
 
 TfrmFlotta::TfrmFlotta(QWidget *parent)
     : ScreenWindow(parent)
     , ui(std::make_unique<Ui::TfrmFlotta>())
+    , m_editor(this, [this](const VehicleRecord &card) { ShowCard(card); })
 {
     ui->setupUi(this);
+    m_editor.SetPosition(ui->lblPosizione);
+    m_editor.model.SetArchive(FleetArchive::Path());
     setStyleSheet(QStringLiteral(
         "#TfrmFlotta { background: #EEF2F6; }"
         "#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1F3A5F, stop:1 #2E6B4F); }"
@@ -114,36 +109,23 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
                            {"cmdUltimo", "Ultima scheda"},
                            {"btnCodFisc", "Controlla il codice fiscale"}});
 
-    connect(ui->cmdNuovo, &QPushButton::clicked, this, &TfrmFlotta::cmdNuovoClick);
-    connect(ui->cmdSalva, &QPushButton::clicked, this, &TfrmFlotta::cmdSalvaClick);
+    connect(ui->cmdNuovo, &QPushButton::clicked, this, &TfrmFlotta::btnNuovoClick);
+    connect(ui->cmdSalva, &QPushButton::clicked, this, &TfrmFlotta::btnSalvaClick);
     connect(ui->cmdDuplica, &QPushButton::clicked, this, &TfrmFlotta::cmdDuplicaClick);
     connect(ui->cmdAllega, &QPushButton::clicked, this, &TfrmFlotta::cmdAllegaClick);
-    connect(ui->cmdTrova, &QPushButton::clicked, this, [this] {
-        TfrmTrovaFlotta search(this);
-        search.SetToken(QStringLiteral("flotta"));
-        Dialogs::RunModal(&search);
-    });
-    connect(ui->cmdDisponibili, &QPushButton::clicked, this, [this] {
-        TfrmDisponibili list(this);
-        Dialogs::RunModal(&list);
-    });
-    connect(ui->cmdEsporta, &QPushButton::clicked, this, [this] {
-        TfrmExpFlotta dialog(this);
-        Dialogs::RunModal(&dialog);
-    });
-    connect(ui->cmdGuida, &QPushButton::clicked, this, &TfrmFlotta::cmdGuidaClick);
+    connect(ui->cmdTrova, &QPushButton::clicked, this, &TfrmFlotta::btnTrovaClick);
+    connect(ui->cmdDisponibili, &QPushButton::clicked, this, &TfrmFlotta::cmdDisponibiliClick);
+    connect(ui->cmdEsporta, &QPushButton::clicked, this, &TfrmFlotta::btnExcelClick);
+    connect(ui->cmdGuida, &QPushButton::clicked, this, &TfrmFlotta::btnGuidaClick);
     connect(ui->cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->btnCodFisc, &ClickableLabel::clicked, this, &TfrmFlotta::btnCodFiscClick);
-    connect(ui->cmdPrimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::First); });
-    connect(ui->cmdIndietro, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Previous); });
-    connect(ui->cmdAvanti, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Next); });
-    connect(ui->cmdUltimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Last); });
-
+    const std::pair<ClickableLabel *, Arrow> arrows[] = {
+        {ui->cmdPrimo, Arrow::First}, {ui->cmdIndietro, Arrow::Previous}, {ui->cmdAvanti, Arrow::Next}, {ui->cmdUltimo, Arrow::Last}};
+    for (const auto &[label, arrow] : arrows)
+        connect(label, &ClickableLabel::clicked, this, [this, arrow = arrow] { m_editor.MoveTo(arrow, false); });
     connect(ui->cmdAnteprima, &QPushButton::clicked, this, &TfrmFlotta::cmdAnteprimaClick);
-    connect(ui->cmdStampa, &QPushButton::clicked, this, &TfrmFlotta::cmdStampaClick);
+    connect(ui->cmdStampa, &QPushButton::clicked, this, &TfrmFlotta::btnStampaClick);
     connect(ui->cmdPDF, &QPushButton::clicked, this, &TfrmFlotta::cmdPDFClick);
-    for (const char *name : AttachmentLabels)
-        findChild<QLabel *>(QLatin1String(name))->hide();
 }
 
 TfrmFlotta::~TfrmFlotta() = default;
@@ -172,10 +154,11 @@ void TfrmFlotta::closeEvent(QCloseEvent *event)
 
 void TfrmFlotta::FormShow()
 {
-    cmdNuovoClick();
+    m_editor.model.SetArchive(FleetArchive::Path());
+    btnNuovoClick();
 }
 
-void TfrmFlotta::cmdNuovoClick()
+void TfrmFlotta::btnNuovoClick()
 {
     for (const auto &field : VehicleFields) {
         if (QWidget *control = FieldControl(this, field.name))
@@ -186,9 +169,8 @@ void TfrmFlotta::cmdNuovoClick()
         combo->setEditText(QString());
     }
     ui->chkDisponibile->setChecked(false);
-    ClearAttachments();
-    ui->lblPosizione->clear();
-    m_loaded.reset();
+    m_attachments = {};
+    m_editor.New();
     ui->txtVeicolo->setFocus();
 }
 
@@ -201,7 +183,7 @@ void TfrmFlotta::cmdAnteprimaClick()
     Dialogs::RunModal(&preview);
 }
 
-void TfrmFlotta::cmdStampaClick()
+void TfrmFlotta::btnStampaClick()
 {
     const ReportLayout sheet = VehicleSheetLayout(VehicleOnScreen(), CurrentDateTime());
     PrintReport(this, sheet.orientation(), [&sheet](QPainter &painter, QPrinter &) { sheet.paint(painter); });
@@ -216,106 +198,56 @@ void TfrmFlotta::cmdPDFClick()
     }
     if (Dialogs::Ask(this, QStringLiteral("L'esportazione della scheda in PDF è terminata con successo.\r\n\r\n"
                                           "Si vuole aprire il file?")))
-        TMisc::Open(QLatin1Char('"') + ProgramFolder() + SheetPdfName + QLatin1Char('"'));
-}
-
-void TfrmFlotta::ClearAttachments()
-{
-    for (const char *name : AttachmentLabels)
-        findChild<QLabel *>(QLatin1String(name))->clear();
+        TMisc::Open(ProgramFolder() + SheetPdfName);
 }
 
 VehicleRecord TfrmFlotta::VehicleOnScreen() const
 {
     VehicleRecord card = RecordFromControls(this, VehicleFields);
-    for (std::size_t i = 0; i < std::size(AttachmentLabels); ++i)
-        card.*AttachmentFields[i] = Trim(findChild<QLabel *>(QLatin1String(AttachmentLabels[i]))->text());
+    card.File01 = Trim(m_attachments.files[0]);
+    card.File02 = Trim(m_attachments.files[1]);
+    card.File03 = Trim(m_attachments.files[2]);
+    card.Desc01 = Trim(m_attachments.descriptions[0]);
+    card.Desc02 = Trim(m_attachments.descriptions[1]);
+    card.Desc03 = Trim(m_attachments.descriptions[2]);
     card.Disponibile = ui->chkDisponibile->isChecked() ? AvailableYes : AvailableNo;
     return card;
 }
 
-void TfrmFlotta::ShowVehicle(const VehicleRecord &card, int cardNumber)
+void TfrmFlotta::ShowCard(const VehicleRecord &card)
 {
     ShowRecord(this, card, VehicleFields);
     if (const auto mark = AvailabilityMark(card.Disponibile))
         ui->chkDisponibile->setChecked(*mark);
-    for (std::size_t i = 0; i < std::size(AttachmentLabels); ++i)
-        findChild<QLabel *>(QLatin1String(AttachmentLabels[i]))->setText(Trim(card.*AttachmentFields[i]));
-    ui->lblPosizione->setText(QString::number(cardNumber));
-    m_loaded = Loaded{cardNumber, card};
+    m_attachments = {{Trim(card.File01), Trim(card.File02), Trim(card.File03)},
+                     {Trim(card.Desc01), Trim(card.Desc02), Trim(card.Desc03)}};
 }
 
-bool TfrmFlotta::RewriteStoredCard(int cardNumber, const VehicleRecord &card)
+bool TfrmFlotta::LoadCard(int cardNumber)
 {
-    if (!m_loaded || m_loaded->cardNumber != cardNumber) {
-        // Not read by this editor: nothing to compare with.
-        FleetArchive::RewriteCard(cardNumber, card);
-        m_loaded = Loaded{cardNumber, FleetArchive::AsStored(card)};
-        return true;
-    }
-    return Dialogs::SaveOverLoadedCard(
-        this, m_loaded->card, card,
-        [&](const VehicleRecord &expected) { return FleetArchive::RewriteCardIfUnchanged(cardNumber, expected, card); },
-        FleetArchive::AsStored,
-        // Read again: the answer may have taken a while.
-        [&] { ShowVehicle(FleetArchive::ReadCard(cardNumber), cardNumber); });
+    return m_editor.Load(cardNumber);
 }
 
-bool TfrmFlotta::LoadVehicle(int cardNumber)
-{
-    try {
-        ShowVehicle(FleetArchive::ReadCard(cardNumber), cardNumber);
-        return true;
-    } catch (const IoError &e) {
-        Dialogs::ArchiveError(this, &e);
-        return false;
-    }
-}
-
-void TfrmFlotta::cmdSalvaClick()
+void TfrmFlotta::btnSalvaClick()
 {
     const VehicleRecord card = VehicleOnScreen();
-    if (const auto refusal = CheckVehicleForSave(card)) {
-        Dialogs::Message(this, MessageKind::Warning, refusal->message);
-        FieldControl(this, qPrintable(refusal->field))->setFocus();
-        return;
-    }
-    const int shown = ShownCardNumber(ui->lblPosizione->text());
-    // A failed save leaves the card on screen as it was, number included.
-    try {
-        if (shown > 0) {
-            if (!RewriteStoredCard(shown, card))
-                return;
-            ui->lblPosizione->setText(QString::number(shown));
-            Dialogs::Message(this, MessageKind::Information,
-                             QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
-        } else {
-            const int number = FleetArchive::AppendCard(card);
-            ui->lblPosizione->setText(QString::number(number));
-            m_loaded = Loaded{number, FleetArchive::AsStored(card)};
-            Dialogs::Message(this, MessageKind::Information,
-                             QStringLiteral("La scheda corrente è stata inserita in archivio."));
-        }
-    } catch (const IoError &e) {
-        Dialogs::ArchiveError(this, &e);
-    }
+    m_editor.Save(card, CheckVehicleForSave(card));
 }
 
 // The data of a stored card become a new card without attachments; Save
 // appends it.
 void TfrmFlotta::cmdDuplicaClick()
 {
-    if (Trim(ui->lblPosizione->text()).isEmpty()) {
+    if (!m_editor.model.CardNumber()) {
         Dialogs::Message(this, MessageKind::Warning,
                          QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che "
                                         "questa è stata inserita in archivio."));
         return;
     }
-    ClearAttachments();
-    ui->lblPosizione->clear();
-    m_loaded.reset();
+    m_attachments = {};
+    m_editor.New();
     try {
-        FleetArchive::Reach();
+        m_editor.model.Archive().Reach();
     } catch (const IoError &e) {
         Dialogs::ArchiveError(this, &e);
         return;
@@ -326,43 +258,35 @@ void TfrmFlotta::cmdDuplicaClick()
                                     "Al termine premere Salva per inserire la scheda in archivio."));
 }
 
-void TfrmFlotta::MoveTo(Arrow arrow)
-{
-    try {
-        const ArrowStep step =
-            StepOf(arrow, FleetArchive::Count(), ShownCardNumber(ui->lblPosizione->text()));
-        if (step.clearPosition)
-            ui->lblPosizione->clear();
-        if (step.showIndex >= 0)
-            ShowVehicle(FleetArchive::ReadCard(step.showIndex + 1), step.showIndex + 1);
-        if (step.emptyArchive)
-            Dialogs::Message(this, MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda."));
-    } catch (const IoError &e) {
-        Dialogs::ArchiveError(this, &e);
-    }
-}
-
 // The slots reach the archive only with the next Save.
 void TfrmFlotta::cmdAllegaClick()
 {
-    VehicleAttachments attachments;
-    for (int slot = 0; slot < 3; ++slot) {
-        attachments.files[slot] = findChild<QLabel *>(QLatin1String(AttachmentLabels[slot]))->text();
-        attachments.descriptions[slot] = findChild<QLabel *>(QLatin1String(AttachmentLabels[slot + 3]))->text();
-    }
-    TfrmAllegaCartella dialog(this);
-    dialog.SetToken(QStringLiteral("flotta"));
-    dialog.SetAttachments(attachments);
-    dialog.SetApply([this](const VehicleAttachments &chosen) {
-        for (int slot = 0; slot < 3; ++slot) {
-            findChild<QLabel *>(QLatin1String(AttachmentLabels[slot]))->setText(chosen.files[slot]);
-            findChild<QLabel *>(QLatin1String(AttachmentLabels[slot + 3]))->setText(chosen.descriptions[slot]);
-        }
-    });
+    TfrmAllegaCartella dialog(this, m_attachments,
+                              [this](const VehicleAttachments &chosen) { m_attachments = chosen; });
     Dialogs::RunModal(&dialog);
 }
 
-void TfrmFlotta::cmdGuidaClick()
+void TfrmFlotta::btnTrovaClick()
+{
+    TfrmTrovaFlotta search(this, m_editor.model.ArchivePath(), [this](int cardNumber, const VehicleRecord &) {
+        LoadCard(cardNumber);
+    });
+    Dialogs::RunModal(&search);
+}
+
+void TfrmFlotta::cmdDisponibiliClick()
+{
+    TfrmDisponibili list(this, m_editor.model.ArchivePath(), [this](int cardNumber) { LoadCard(cardNumber); });
+    Dialogs::RunModal(&list);
+}
+
+void TfrmFlotta::btnExcelClick()
+{
+    TfrmExpFlotta dialog(this, m_editor.model.ArchivePath());
+    Dialogs::RunModal(&dialog);
+}
+
+void TfrmFlotta::btnGuidaClick()
 {
     ShowHelp(this, HelpFleet());
 }

@@ -2,26 +2,32 @@
 // The vehicle card editor: one card of the company fleet at a time; new,
 // save, duplicate, the arrows through the archive, the availability mark,
 // and the way to every other fleet window.
-#include "gui/fleet/FleetEditor.h"
+#include "core/fleet/Attachments.h"
 #include "core/fleet/VehicleRecord.h"
+#include "gui/kit/CardEditor.h"
 #include "gui/kit/ScreenWindow.h"
 
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class TfrmFlotta;
 }
-enum class Arrow;
 
-class TfrmFlotta : public ScreenWindow, public FleetEditor
+class TfrmFlotta : public ScreenWindow
 {
     Q_OBJECT
 public:
     explicit TfrmFlotta(QWidget *parent = nullptr);
     ~TfrmFlotta() override;
 
-    bool LoadVehicle(int cardNumber) override;
+    // Card cardNumber (1-based) of the fleet archive into the editor's
+    // fields, availability mark, attachments and lblPosizione. False, with
+    // the editor as it was and the failure told to the user, when the card
+    // cannot be read.
+    bool LoadCard(int cardNumber);
+    // The documents of the card on screen (they reach the archive with the
+    // next save).
+    const VehicleAttachments &Attachments() const { return m_attachments; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -29,29 +35,22 @@ protected:
 
 private:
     void FormShow() override;
-    void cmdNuovoClick();
-    void cmdSalvaClick();
+    void btnNuovoClick();
+    void btnSalvaClick();
     void cmdDuplicaClick();
     void cmdAllegaClick();
-    void cmdGuidaClick();
+    void btnGuidaClick();
+    void btnTrovaClick();
+    void cmdDisponibiliClick();
+    void btnExcelClick();
     void cmdAnteprimaClick();
-    void cmdStampaClick();
+    void btnStampaClick();
     void cmdPDFClick();
     void btnCodFiscClick();
-    void MoveTo(Arrow arrow);
-    void ShowVehicle(const VehicleRecord &card, int cardNumber);
+    void ShowCard(const VehicleRecord &card);
     VehicleRecord VehicleOnScreen() const;
-    void ClearAttachments();
-    // Rewrites the stored card unless another workstation changed it since it
-    // was loaded; then the operator chooses. True when written.
-    bool RewriteStoredCard(int cardNumber, const VehicleRecord &card);
 
     std::unique_ptr<Ui::TfrmFlotta> ui;
-    // The stored card on screen as it was read (or last saved), so a save can
-    // tell whether another workstation changed it meanwhile.
-    struct Loaded {
-        int cardNumber = 0;
-        VehicleRecord card;
-    };
-    std::optional<Loaded> m_loaded;
+    CardEditor<VehicleRecord> m_editor;
+    VehicleAttachments m_attachments;
 };

@@ -5,21 +5,22 @@
 // editor (token "flotta"), make and model, plate, driver and telephone to
 // the register card (token "registro").
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class TfrmTrovaFlotta;
 }
 class CardList;
+struct VehicleRecord;
 
 class TfrmTrovaFlotta : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmTrovaFlotta(QWidget *parent = nullptr);
+    using Chosen = std::function<void(int cardNumber, const VehicleRecord &vehicle)>;
+    TfrmTrovaFlotta(QWidget *parent, const QString &archivePath, Chosen onChosen);
     ~TfrmTrovaFlotta() override;
-
-    void SetToken(const QString &token);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -30,4 +31,6 @@ private:
 
     std::unique_ptr<Ui::TfrmTrovaFlotta> ui;
     CardList *m_lines = nullptr;
+    QString m_archivePath;
+    Chosen m_onChosen;
 };

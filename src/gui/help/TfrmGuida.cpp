@@ -49,7 +49,7 @@ void TfrmGuida::lnkWebClick()
         Dialogs::Message(this, MessageKind::Warning, ManualMissingText.arg(ProgramFolder()));
         return;
     }
-    TMisc::Open(QLatin1Char('"') + manual + QLatin1Char('"'));
+    TMisc::Open(manual);
 }
 
 void TfrmGuida::btnChiudiClick()

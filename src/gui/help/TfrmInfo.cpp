@@ -28,9 +28,9 @@ TfrmInfo::~TfrmInfo()
 void TfrmInfo::lnkWebClick()
 {
     // A new message to the maker; the mail program takes the blanks as they are.
-    TMisc::Open(QStringLiteral("\"mailto:") + QString::fromLatin1(MakerEmail)
+    TMisc::Open(QStringLiteral("mailto:") + QString::fromLatin1(MakerEmail)
                 + QStringLiteral("?subject=Software Varcanto&body=Salve, desidererei avere le seguenti "
-                                 "informazioni sul software in oggetto:\""));
+                                 "informazioni sul software in oggetto:"));
 }
 
 void TfrmInfo::btnChiudiClick()

@@ -32,31 +32,6 @@ void ArchiveError(QWidget *parent, const std::exception *cause = nullptr);
 // since it was loaded (question box): true to overwrite those changes with
 // the card on screen, false to load the card as it is now.
 bool AskOverwriteChangedCard(QWidget *parent);
-// The save of a card loaded from a shared archive over the card as loaded:
-// rewriteIfUnchanged(expected) writes it under the archive's lock when the
-// stored card is still expected and returns nothing, else returns the card as
-// it is now. When another workstation changed it, the operator is asked; to
-// overwrite, the write is tried again over what is stored now (asked again
-// should it change once more), else showAsNow loads the card as it is now.
-// True when written; asLoaded then holds the card as stored (asStored).
-template <class Record, class RewriteIfUnchanged, class AsStored, class ShowAsNow>
-bool SaveOverLoadedCard(QWidget *parent, Record &asLoaded, const Record &card, RewriteIfUnchanged rewriteIfUnchanged,
-                        AsStored asStored, ShowAsNow showAsNow)
-{
-    Record expected = asLoaded;
-    for (;;) {
-        const std::optional<Record> now = rewriteIfUnchanged(expected);
-        if (!now) {
-            asLoaded = asStored(card);
-            return true;
-        }
-        if (!AskOverwriteChangedCard(parent)) {
-            showAsNow();
-            return false;
-        }
-        expected = *now;
-    }
-}
 // An input box; empty optional when cancelled.
 std::optional<QString> Input(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
 // A file-open dialog; empty text when cancelled.

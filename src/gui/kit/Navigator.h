@@ -1,8 +1,7 @@
 #pragma once
 // The screen flow: every screen is created once at start-up and added here
 // under its id; windows move between screens by id and never include each
-// other. A screen that other windows hand work to (the register card editor)
-// offers a small interface, reached with Navigator::As.
+// other; what a screen hands another is wired where the screens are made.
 class QWidget;
 
 enum class ScreenId { Login, StartMenu, ChangePassword, Fleet, YearMenu, Register, Statistics };
@@ -16,11 +15,6 @@ QWidget *Screen(ScreenId id);
 // Shows screen `to` (when present), then hides `from`. True when shown.
 bool GoTo(QWidget *from, ScreenId to);
 
-template <class Interface>
-Interface *As(ScreenId id)
-{
-    return dynamic_cast<Interface *>(Screen(id));
-}
 } // namespace Navigator
 
 // Shows next first (maximised, unless it is a fixed-size window), then hides

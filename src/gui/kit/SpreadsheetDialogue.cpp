@@ -27,6 +27,6 @@ bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QStrin
         return false;
     }
     if (Dialogs::Ask(parent, SpreadsheetDoneText))
-        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+        TMisc::Open(path);
     return true;
 }

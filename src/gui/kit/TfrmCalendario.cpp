@@ -7,9 +7,10 @@
 
 #include <QLocale>
 
-TfrmCalendario::TfrmCalendario(QWidget *parent)
+TfrmCalendario::TfrmCalendario(QWidget *parent, Picked onPicked)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmCalendario>())
+    , m_onPicked(std::move(onPicked))
 {
     ui->setupUi(this);
     ui->calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
@@ -25,20 +26,15 @@ TfrmCalendario::TfrmCalendario(QWidget *parent)
 
 TfrmCalendario::~TfrmCalendario() = default;
 
-void TfrmCalendario::SetToken(const QString &token)
-{
-    ui->lblMemory->setText(token);
-}
-
 void TfrmCalendario::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     CenterWindow(this, parentWidget());
 }
 
-// The token is taken exactly as stored: an unknown one leaves the picker open.
 void TfrmCalendario::btnImportaDataClick()
 {
-    if (m_import && m_import(ui->lblMemory->text(), DateText(ui->calAppuntamenti->selectedDate())))
-        accept();
+    if (m_onPicked)
+        m_onPicked(DateText(ui->calAppuntamenti->selectedDate()));
+    accept();
 }

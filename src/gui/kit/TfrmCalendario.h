@@ -1,7 +1,6 @@
 #pragma once
-// The date picker: a month calendar whose chosen day is handed back to the
-// window that opened it, together with the token naming the date field
-// ("dataent" or "datausc" on the register card).
+// The date picker: a month calendar whose chosen day (dd/mm/yyyy) is handed
+// back to the window that opened it, which knows the field that asked.
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -14,15 +13,9 @@ class TfrmCalendario : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmCalendario(QWidget *parent = nullptr);
+    using Picked = std::function<void(const QString &date)>;
+    TfrmCalendario(QWidget *parent, Picked onPicked);
     ~TfrmCalendario() override;
-
-    // Which date field of the register card asked: "dataent" or "datausc".
-    void SetToken(const QString &token);
-    // Receives the token (as stored) and the chosen day dd/mm/yyyy; returns
-    // true when the date went into a field, which closes the picker.
-    using Import = std::function<bool(const QString &token, const QString &date)>;
-    void SetImport(Import import) { m_import = std::move(import); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -31,5 +24,5 @@ private:
     void btnImportaDataClick();
 
     std::unique_ptr<Ui::TfrmCalendario> ui;
-    Import m_import;
+    Picked m_onPicked;
 };

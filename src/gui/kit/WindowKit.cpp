@@ -4,6 +4,7 @@
 #include "gui/kit/ClickableLabel.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -219,6 +220,14 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        // No dialog button is pressed by Enter in another control: a dialog
+        // makes its first button its default unless told otherwise, so every
+        // button not made the default on purpose is told so before it shows.
+        if (event->type() == QEvent::Polish) {
+            if (auto *push = qobject_cast<QPushButton *>(watched); push && !push->isDefault())
+                push->setAutoDefault(false);
+            return false;
+        }
         if (event->type() != QEvent::KeyPress)
             return false;
         auto *key = static_cast<QKeyEvent *>(event);

@@ -22,7 +22,8 @@ using NamePairs = QList<QPair<QString, QString>>;
 void ApplyDateSettings();
 
 // Enter (and Space, as the toolkit already does) on a focused button presses
-// it, in every window. Installed once at start-up.
+// it, in every window, and Enter elsewhere presses no button unless it was
+// made its dialog's default on purpose. Installed once at start-up.
 void InstallButtonKeys();
 
 // Enter in control `from` moves the focus to control `to` (a field or a

@@ -1,30 +1,19 @@
 #include "gui/register/DailyListWindow.h"
 #include "ui_DailyListWindow.h"
 
-#include "gui/register/RegisterEditor.h"
 #include "core/storage/TextRules.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
-#include "gui/kit/Navigator.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QShowEvent>
 
-namespace {
-RegisterEditor *Editor()
-{
-    return Navigator::As<RegisterEditor>(ScreenId::Register);
-}
-QString EditorArchive()
-{
-    RegisterEditor *editor = Editor();
-    return editor ? editor->ArchivePath() : QString();
-}
-} // namespace
-
-DailyListWindow::DailyListWindow(RegisterList list, const QString &name, const QString &caption, QWidget *parent)
+DailyListWindow::DailyListWindow(RegisterList list, const QString &name, const QString &caption, QWidget *parent,
+                                 const QString &archivePath, Chosen onChosen)
     : QDialog(parent)
     , m_list(list)
+    , m_archivePath(archivePath)
+    , m_onChosen(std::move(onChosen))
     , ui(std::make_unique<Ui::DailyListWindow>())
 {
     ui->setupUi(this);
@@ -48,7 +37,7 @@ void DailyListWindow::showEvent(QShowEvent *event)
         FormShow();
 }
 
-// The cards of the editor's archive that the list shows, sorted once.
+// The cards of the archive that the list shows, sorted once.
 void DailyListWindow::FormShow()
 {
     m_lines->ResetFind();
@@ -56,7 +45,7 @@ void DailyListWindow::FormShow()
     ListLines lines;
     {
         ScanFeedback feedback(ui->prgAvanzamento);
-        lines = CollectRegisterList(EditorArchive(), m_list, TodayText(), feedback.Progress());
+        lines = CollectRegisterList(m_archivePath, m_list, TodayText(), feedback.Progress());
     }
     m_lines->SetLines(std::move(lines.lines));
     ui->txtTrova->setFocus();
@@ -64,13 +53,11 @@ void DailyListWindow::FormShow()
         Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
 }
 
-// The card of the double-clicked line goes into the register editor; the
-// list closes in any case.
+// The card of the double-clicked line is handed back; the list closes in
+// any case.
 void DailyListWindow::lstRecordsDblClick(int cardNumber)
 {
-    if (cardNumber > 0) {
-        if (RegisterEditor *editor = Editor())
-            editor->LoadCard(EditorArchive(), cardNumber);
-    }
+    if (cardNumber > 0 && m_onChosen)
+        m_onChosen(cardNumber);
     accept();
 }

@@ -1,6 +1,7 @@
 #include "gui/register/TfrmEntratiOggi.h"
 
-TfrmEntratiOggi::TfrmEntratiOggi(QWidget *parent)
-    : DailyListWindow(RegisterList::EnteredToday, QStringLiteral("TfrmEntratiOggi"), QStringLiteral(" Veicoli entrati oggi"), parent)
+TfrmEntratiOggi::TfrmEntratiOggi(QWidget *parent, const QString &archivePath, Chosen onChosen)
+    : DailyListWindow(RegisterList::EnteredToday, QStringLiteral("TfrmEntratiOggi"), QStringLiteral(" Veicoli entrati oggi"), parent,
+                      archivePath, std::move(onChosen))
 {
 }

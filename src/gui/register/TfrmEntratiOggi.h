@@ -6,5 +6,5 @@ class TfrmEntratiOggi : public DailyListWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmEntratiOggi(QWidget *parent = nullptr);
+    TfrmEntratiOggi(QWidget *parent, const QString &archivePath, Chosen onChosen);
 };

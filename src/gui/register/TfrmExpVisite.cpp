@@ -3,22 +3,21 @@
 
 #include "gui/help/HelpTopics.h"
 #include "gui/help/TfrmGuida.h"
-#include "gui/register/RegisterEditor.h"
 #include "core/register/RegisterExport.h"
 #include "core/storage/IoError.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
-#include "gui/kit/Navigator.h"
 #include "gui/kit/SpreadsheetDialogue.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QHeaderView>
 #include <QShowEvent>
 
-TfrmExpVisite::TfrmExpVisite(QWidget *parent)
+TfrmExpVisite::TfrmExpVisite(QWidget *parent, const QString &archivePath)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmExpVisite>())
     , m_grid(MakeRegisterGrid())
+    , m_archivePath(archivePath)
 {
     ui->setupUi(this);
     setStyleSheet(QStringLiteral("#bkgIcone { background: white; }"
@@ -57,13 +56,12 @@ void TfrmExpVisite::showEvent(QShowEvent *event)
         FormShow();
 }
 
-// Every card of the editor's archive; what was read before a failure stays.
+// Every card of the archive; what was read before a failure stays.
 void TfrmExpVisite::FormShow()
 {
-    RegisterEditor *editor = Navigator::As<RegisterEditor>(ScreenId::Register);
     try {
         ScanFeedback feedback(ui->prgAvanzamento);
-        m_grid->Fill(editor ? editor->ArchivePath() : QString(), feedback.Progress());
+        m_grid->Fill(m_archivePath, feedback.Progress());
     } catch (const IoError &) {
         Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The register export: every card of the register editor's archive in a grid,
+// The register export: every card of the archive it is given in a grid,
 // one row per card in archive order, some columns open to corrections, and
 // the grid written as a spreadsheet file.
 #include <QDialog>
@@ -14,7 +14,7 @@ class TfrmExpVisite : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmExpVisite(QWidget *parent = nullptr);
+    TfrmExpVisite(QWidget *parent, const QString &archivePath);
     ~TfrmExpVisite() override;
 
 protected:
@@ -27,4 +27,5 @@ private:
 
     std::unique_ptr<Ui::TfrmExpVisite> ui;
     std::unique_ptr<CardGridModel> m_grid;
+    QString m_archivePath;
 };

@@ -7,18 +7,12 @@
 #include "gui/kit/Navigator.h"
 #include "core/storage/TextRules.h"
 #include "gui/help/TfrmGuida.h"
-#include "gui/register/RegisterEditor.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
 
 namespace {
-// Where closing the menu leads, written into lblMemory.
-const QString ToStartMenu = QStringLiteral("avvio");
-const QString ToRegister = QStringLiteral("registro");
-const QString ToStatistics = QStringLiteral("statistiche_vis");
-
 const QString FourDigits = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 } // namespace
 
@@ -38,25 +32,19 @@ TfrmMenuRegistro::TfrmMenuRegistro(QWidget *parent)
 
 TfrmMenuRegistro::~TfrmMenuRegistro() = default;
 
-// The menu is never destroyed: closing hides it and shows the screen its
-// token names.
+// The menu is never destroyed: closing hides it and shows the screen chosen
+// last (the start menu unless the register or the statistics were).
 void TfrmMenuRegistro::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    const QString token = Trim(ui->lblMemory->text());
-    ScreenId next = ScreenId::StartMenu;
-    if (token == ToRegister)
-        next = ScreenId::Register;
-    else if (token == ToStatistics)
-        next = ScreenId::Statistics;
-    if (!Navigator::GoTo(this, next))
+    if (!Navigator::GoTo(this, m_next))
         Navigator::GoTo(this, ScreenId::StartMenu);
 }
 
 void TfrmMenuRegistro::FormShow()
 {
     ui->txtAnnoFatture->setText(QStringLiteral("%1").arg(CurrentDateTime().date().year(), 4, 10, QLatin1Char('0')));
-    ui->lblMemory->setText(ToStartMenu);
+    m_next = ScreenId::StartMenu;
     // No dead button while the statistics window is not there.
     const bool statistics = Navigator::Screen(ScreenId::Statistics) != nullptr;
     ui->shpRiepStats->setVisible(statistics);
@@ -75,15 +63,15 @@ void TfrmMenuRegistro::btnApriFattureClick()
         ui->txtAnnoFatture->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (auto *editor = Navigator::As<RegisterEditor>(ScreenId::Register))
-        editor->OpenYear(year);
-    ui->lblMemory->setText(ToRegister);
+    if (m_openYear)
+        m_openYear(year);
+    m_next = ScreenId::Register;
     close();
 }
 
 void TfrmMenuRegistro::btnApriRiepStatsClick()
 {
-    ui->lblMemory->setText(ToStatistics);
+    m_next = ScreenId::Statistics;
     close();
 }
 

@@ -1,6 +1,7 @@
 #include "gui/register/TfrmNonUsciti.h"
 
-TfrmNonUsciti::TfrmNonUsciti(QWidget *parent)
-    : DailyListWindow(RegisterList::NotLeft, QStringLiteral("TfrmNonUsciti"), QStringLiteral(" Veicoli non ancora usciti"), parent)
+TfrmNonUsciti::TfrmNonUsciti(QWidget *parent, const QString &archivePath, Chosen onChosen)
+    : DailyListWindow(RegisterList::NotLeft, QStringLiteral("TfrmNonUsciti"), QStringLiteral(" Veicoli non ancora usciti"), parent,
+                      archivePath, std::move(onChosen))
 {
 }

@@ -6,5 +6,5 @@ class TfrmNonUsciti : public DailyListWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmNonUsciti(QWidget *parent = nullptr);
+    TfrmNonUsciti(QWidget *parent, const QString &archivePath, Chosen onChosen);
 };

@@ -12,6 +12,7 @@
 #include "gui/kit/Navigator.h"
 #include "gui/kit/TfrmCalendario.h"
 #include "gui/help/TfrmGuida.h"
+#include "core/fleet/FleetArchive.h"
 #include "gui/fleet/TfrmTrovaFlotta.h"
 #include "core/register/VisitRecord.h"
 #include "gui/kit/WindowKit.h"
@@ -23,8 +24,10 @@
 TfrmRegistro::TfrmRegistro(QWidget *parent)
     : ScreenWindow(parent)
     , ui(std::make_unique<Ui::TfrmRegistro>())
+    , m_editor(this, [this](const VisitRecord &card) { ShowCard(card); })
 {
     ui->setupUi(this);
+    m_editor.SetPosition(ui->lblPosizione);
     setStyleSheet(QStringLiteral(
         "#TfrmRegistro { background: #EEF2F6; }"
         "#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1F3A5F, stop:1 #24607A); }"
@@ -58,8 +61,13 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
         roles << QString::fromLatin1(field.name);
     AttachHighlights(this, roles);
     AttachPlateUpperCase(ui->txtTarga);
-    AttachDatePickerField(ui->txtDataEnt, [this] { OpenDatePicker(QStringLiteral("dataent")); });
-    AttachDatePickerField(ui->txtDataUsc, [this] { OpenDatePicker(QStringLiteral("datausc")); });
+    // A key on a date field opens the date picker for that field.
+    for (QLineEdit *date : {ui->txtDataEnt, ui->txtDataUsc}) {
+        AttachDatePickerField(date, [this, date] {
+            TfrmCalendario picker(this, [date](const QString &picked) { date->setText(picked); });
+            Dialogs::RunModal(&picker);
+        });
+    }
 
     const QString dateHint = QStringLiteral("Inserisci data corrente.");
     const QString timeHint = QStringLiteral("Inserisci ora corrente.");
@@ -105,60 +113,38 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmRegistro::btnStampaClick);
     connect(ui->btnExcel, &QPushButton::clicked, this, &TfrmRegistro::btnExcelClick);
     connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmRegistro::btnEsciClick);
-    connect(ui->cmdPrimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::First); });
-    connect(ui->cmdIndietro, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Previous); });
-    connect(ui->cmdAvanti, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Next); });
-    connect(ui->cmdUltimo, &ClickableLabel::clicked, this, [this] { MoveTo(Arrow::Last); });
+    const std::pair<ClickableLabel *, Arrow> arrows[] = {
+        {ui->cmdPrimo, Arrow::First}, {ui->cmdIndietro, Arrow::Previous}, {ui->cmdAvanti, Arrow::Next}, {ui->cmdUltimo, Arrow::Last}};
+    for (const auto &[label, arrow] : arrows)
+        connect(label, &ClickableLabel::clicked, this, [this, arrow = arrow] { m_editor.MoveTo(arrow, true); });
     connect(ui->impDataEnt, &ClickableLabel::clicked, this, [this] { ui->txtDataEnt->setText(TodayText()); });
     connect(ui->impDataUsc, &ClickableLabel::clicked, this, [this] { ui->txtDataUsc->setText(TodayText()); });
     connect(ui->impOraEnt, &ClickableLabel::clicked, this, [this] { ui->txtOraEnt->setText(NowTimeText()); });
     connect(ui->impOraUscita, &ClickableLabel::clicked, this, [this] { ui->txtOraUsc->setText(NowTimeText()); });
-    // The red arrow pulls a vehicle of the company fleet into the card through
-    // the fleet search.
-    connect(ui->impVeicolo, &ClickableLabel::clicked, this, [this] {
-        TfrmTrovaFlotta search(this);
-        search.SetToken(QStringLiteral("registro"));
-        Dialogs::RunModal(&search);
-    });
-}
-
-void TfrmRegistro::ImportVehicle(const QString &vehicle, const QString &plate, const QString &driver,
-                                 const QString &telephone)
-{
-    ui->txtVeicolo->setText(Trim(vehicle));
-    ui->txtTarga->setText(Trim(plate));
-    ui->txtConduttore->setText(Trim(driver));
-    ui->txtTelCel->setText(Trim(telephone));
+    connect(ui->impVeicolo, &ClickableLabel::clicked, this, &TfrmRegistro::impVeicoloClick);
 }
 
 TfrmRegistro::~TfrmRegistro() = default;
 
 void TfrmRegistro::OpenYear(const QString &year)
 {
-    ui->lblFile->setText(YearArchive::PathFor(year));
+    m_editor.model.SetArchive(YearArchive::PathFor(year));
     setWindowTitle(QStringLiteral(" Varcanto - Ingresso e Uscite Veicoli anno ") + Trim(year));
 }
 
-bool TfrmRegistro::LoadCard(const QString &archivePath, int cardNumber)
+QString TfrmRegistro::ArchivePath() const
 {
-    try {
-        ShowStoredCard(archivePath, cardNumber, RegisterArchive::ReadCard(archivePath, cardNumber));
-        return true;
-    } catch (const IoError &e) {
-        Dialogs::ArchiveError(this, &e);
-        return false;
-    }
+    return m_editor.model.ArchivePath();
 }
 
-bool TfrmRegistro::ImportPickedDate(const QString &token, const QString &date)
+bool TfrmRegistro::LoadCard(int cardNumber)
 {
-    if (token == QLatin1String("dataent"))
-        ui->txtDataEnt->setText(date);
-    else if (token == QLatin1String("datausc"))
-        ui->txtDataUsc->setText(date);
-    else
-        return false;
-    return true;
+    return m_editor.Load(cardNumber);
+}
+
+void TfrmRegistro::ShowCard(const VisitRecord &card)
+{
+    ShowRecord(this, card, VisitFields);
 }
 
 void TfrmRegistro::closeEvent(QCloseEvent *event)
@@ -179,64 +165,14 @@ void TfrmRegistro::btnNuovoClick()
         SetControlText(FieldControl(this, field.name), QString());
     ui->txtDataEnt->setText(TodayText());
     ui->txtOraEnt->setText(NowTimeText());
-    ui->lblPosizione->clear();
-    m_loaded.reset();
+    m_editor.New();
     ui->txtOperatoreEnt->setFocus();
-}
-
-void TfrmRegistro::ShowStoredCard(const QString &archivePath, int cardNumber, const VisitRecord &card)
-{
-    ShowRecord(this, card, VisitFields);
-    ui->lblPosizione->setText(QString::number(cardNumber));
-    m_loaded = Loaded{archivePath, cardNumber, card};
-}
-
-bool TfrmRegistro::RewriteStoredCard(int cardNumber, const VisitRecord &card)
-{
-    const QString path = ArchivePath();
-    if (!m_loaded || m_loaded->archivePath != path || m_loaded->cardNumber != cardNumber) {
-        // Not read by this editor: nothing to compare with.
-        RegisterArchive::RewriteCard(path, cardNumber, card);
-        m_loaded = Loaded{path, cardNumber, RegisterArchive::AsStored(card)};
-        return true;
-    }
-    return Dialogs::SaveOverLoadedCard(
-        this, m_loaded->card, card,
-        [&](const VisitRecord &expected) {
-            return RegisterArchive::RewriteCardIfUnchanged(path, cardNumber, expected, card);
-        },
-        RegisterArchive::AsStored,
-        // Read again: the answer may have taken a while.
-        [&] { ShowStoredCard(path, cardNumber, RegisterArchive::ReadCard(path, cardNumber)); });
 }
 
 void TfrmRegistro::btnSalvaClick()
 {
     const VisitRecord card = RecordFromControls(this, VisitFields);
-    if (const auto refusal = CheckCardForSave(card)) {
-        Dialogs::Message(this, refusal->warning ? MessageKind::Warning : MessageKind::Plain, refusal->message);
-        FieldControl(this, qPrintable(refusal->field))->setFocus();
-        return;
-    }
-    const int shown = ShownCardNumber(ui->lblPosizione->text());
-    // A failed save leaves the card on screen as it was, number included.
-    try {
-        if (shown > 0) {
-            if (!RewriteStoredCard(shown, card))
-                return;
-            ui->lblPosizione->setText(QString::number(shown));
-            Dialogs::Message(this, MessageKind::Information,
-                             QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
-        } else {
-            const int number = RegisterArchive::AppendCard(ArchivePath(), card);
-            ui->lblPosizione->setText(QString::number(number));
-            m_loaded = Loaded{ArchivePath(), number, RegisterArchive::AsStored(card)};
-            Dialogs::Message(this, MessageKind::Information,
-                             QStringLiteral("La scheda corrente è stata inserita in archivio."));
-        }
-    } catch (const IoError &e) {
-        Dialogs::ArchiveError(this, &e);
-    }
+    m_editor.Save(card, CheckCardForSave(card));
 }
 
 void TfrmRegistro::btnGuidaClick()
@@ -244,30 +180,46 @@ void TfrmRegistro::btnGuidaClick()
     ShowHelp(this, HelpRegister());
 }
 
-// The search and the daily lists load a double-clicked card through LoadCard.
+// The search and the daily lists hand back a double-clicked card, loaded here.
 void TfrmRegistro::btnTrovaClick()
 {
-    TfrmTrovaVisite search(this);
-    search.SetToken(QStringLiteral("registro"));
+    TfrmTrovaVisite search(this, ArchivePath(), [this](int cardNumber) { LoadCard(cardNumber); });
     Dialogs::RunModal(&search);
 }
 
 void TfrmRegistro::btnNonUscitiClick()
 {
-    TfrmNonUsciti list(this);
+    TfrmNonUsciti list(this, ArchivePath(), [this](int cardNumber) { LoadCard(cardNumber); });
     Dialogs::RunModal(&list);
 }
 
 void TfrmRegistro::btnEntratiOggiClick()
 {
-    TfrmEntratiOggi list(this);
+    TfrmEntratiOggi list(this, ArchivePath(), [this](int cardNumber) { LoadCard(cardNumber); });
     Dialogs::RunModal(&list);
 }
 
 void TfrmRegistro::btnUscitiOggiClick()
 {
-    TfrmUscitiOggi list(this);
+    TfrmUscitiOggi list(this, ArchivePath(), [this](int cardNumber) { LoadCard(cardNumber); });
     Dialogs::RunModal(&list);
+}
+
+// The red arrow pulls a vehicle of the company fleet into the card through
+// the fleet search.
+void TfrmRegistro::impVeicoloClick()
+{
+    TfrmTrovaFlotta search(this, FleetArchive::Path(),
+                           [this](int, const VehicleRecord &vehicle) { ImportVehicle(vehicle); });
+    Dialogs::RunModal(&search);
+}
+
+void TfrmRegistro::ImportVehicle(const VehicleRecord &vehicle)
+{
+    ui->txtVeicolo->setText(Trim(vehicle.Marca + QLatin1Char(' ') + vehicle.Modello));
+    ui->txtTarga->setText(Trim(vehicle.Targa));
+    ui->txtConduttore->setText(Trim(vehicle.Conducente));
+    ui->txtTelCel->setText(Trim(vehicle.Recapito));
 }
 
 // The card as the fields show it, saved or not.
@@ -280,43 +232,11 @@ void TfrmRegistro::btnStampaClick()
 
 void TfrmRegistro::btnExcelClick()
 {
-    TfrmExpVisite exportWindow(this);
+    TfrmExpVisite exportWindow(this, ArchivePath());
     Dialogs::RunModal(&exportWindow);
 }
 
 void TfrmRegistro::btnEsciClick()
 {
     close();
-}
-
-void TfrmRegistro::MoveTo(Arrow arrow)
-{
-    try {
-        const ArrowStep step =
-            StepOf(arrow, RegisterArchive::Count(ArchivePath()), ShownCardNumber(ui->lblPosizione->text()));
-        if (step.clearPosition)
-            ui->lblPosizione->clear();
-        if (step.zeroPosition)
-            ui->lblPosizione->setText(QStringLiteral("0"));
-        if (step.showIndex >= 0) {
-            ShowStoredCard(ArchivePath(), step.showIndex + 1, RegisterArchive::ReadCard(ArchivePath(), step.showIndex + 1));
-        }
-        if (step.emptyArchive)
-            Dialogs::Message(this, MessageKind::Information, QStringLiteral("L'archivio non contiene nessuna scheda."));
-    } catch (const IoError &e) {
-        Dialogs::ArchiveError(this, &e);
-    }
-}
-
-void TfrmRegistro::OpenDatePicker(const QString &token)
-{
-    TfrmCalendario picker(this);
-    picker.SetToken(token);
-    picker.SetImport([this](const QString &asked, const QString &date) { return ImportPickedDate(asked, date); });
-    Dialogs::RunModal(&picker);
-}
-
-QString TfrmRegistro::ArchivePath() const
-{
-    return Trim(ui->lblFile->text());
 }

@@ -2,35 +2,32 @@
 // The register card editor: the gate operator records one vehicle transit per
 // card in the archive of the year chosen in the year menu, brings a card back
 // with the arrows to add the exit, and saves it again in place.
-#include "gui/register/RegisterEditor.h"
 #include "core/register/VisitRecord.h"
+#include "gui/kit/CardEditor.h"
 #include "gui/kit/ScreenWindow.h"
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class TfrmRegistro;
 }
-enum class Arrow;
+struct VehicleRecord;
 
-class TfrmRegistro : public ScreenWindow, public RegisterEditor
+class TfrmRegistro : public ScreenWindow
 {
     Q_OBJECT
 public:
     explicit TfrmRegistro(QWidget *parent = nullptr);
     ~TfrmRegistro() override;
 
-    // The year menu opens the archive of a year: its path goes into the
-    // hidden lblFile and the year into the caption.
-    void OpenYear(const QString &year) override;
-    bool LoadCard(const QString &archivePath, int cardNumber) override;
-    QString ArchivePath() const override;
-    void ImportVehicle(const QString &vehicle, const QString &plate, const QString &driver,
-                       const QString &telephone) override;
-    // The date picker hands back the picked date for the field named by its
-    // token ("dataent" entry date, "datausc" exit date, compared exactly);
-    // false, and nothing written, for any other token.
-    bool ImportPickedDate(const QString &token, const QString &date);
+    // The year menu opens the archive of a year (four digits): the editor
+    // works on it, and the caption names the year.
+    void OpenYear(const QString &year);
+    // Card cardNumber (1-based) of the open archive into the fields and
+    // lblPosizione. False, with the editor as it was and the failure told to
+    // the user, when the card cannot be read.
+    bool LoadCard(int cardNumber);
+    // The archive the editor works on.
+    QString ArchivePath() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -47,21 +44,13 @@ private:
     void btnStampaClick();
     void btnExcelClick();
     void btnEsciClick();
-    void MoveTo(Arrow arrow);
-    void OpenDatePicker(const QString &token);
-    // Shows a card read from the archive and remembers it as loaded.
-    void ShowStoredCard(const QString &archivePath, int cardNumber, const VisitRecord &card);
-    // Rewrites the stored card unless another workstation changed it since it
-    // was loaded; then the operator chooses. True when written.
-    bool RewriteStoredCard(int cardNumber, const VisitRecord &card);
+    void impVeicoloClick();
+    // A company vehicle picked in the fleet search: make and model, plate,
+    // driver and telephone go into the card on screen; nothing else changes
+    // (a stored card stays stored, a new one new).
+    void ImportVehicle(const VehicleRecord &vehicle);
+    void ShowCard(const VisitRecord &card);
 
     std::unique_ptr<Ui::TfrmRegistro> ui;
-    // The stored card on screen as it was read (or last saved), so a save can
-    // tell whether another workstation changed it meanwhile.
-    struct Loaded {
-        QString archivePath;
-        int cardNumber = 0;
-        VisitRecord card;
-    };
-    std::optional<Loaded> m_loaded;
+    CardEditor<VisitRecord> m_editor;
 };

@@ -3,6 +3,7 @@
 // register editor's archive; the cards found are listed one line each, found
 // in, printed, and loaded into the editor with a double-click.
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -14,12 +15,9 @@ class TfrmTrovaVisite : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmTrovaVisite(QWidget *parent = nullptr);
+    using Chosen = std::function<void(int cardNumber)>;
+    TfrmTrovaVisite(QWidget *parent, const QString &archivePath, Chosen onChosen);
     ~TfrmTrovaVisite() override;
-
-    // Who opened the search: "registro" lets a double-click load the card
-    // into the register editor.
-    void SetToken(const QString &token);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -31,4 +29,6 @@ private:
 
     std::unique_ptr<Ui::TfrmTrovaVisite> ui;
     CardList *m_lines = nullptr;
+    QString m_archivePath;
+    Chosen m_onChosen;
 };

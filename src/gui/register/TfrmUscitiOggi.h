@@ -6,5 +6,5 @@ class TfrmUscitiOggi : public DailyListWindow
 {
     Q_OBJECT
 public:
-    explicit TfrmUscitiOggi(QWidget *parent = nullptr);
+    TfrmUscitiOggi(QWidget *parent, const QString &archivePath, Chosen onChosen);
 };
