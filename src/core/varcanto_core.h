@@ -25,3 +25,4 @@
 #include "core/access/Crypt.h"
 #include "core/access/PasswordStore.h"
 #include "core/checks/IdentifierChecks.h"
+#include "core/settings/Settings.h"

@@ -8,13 +8,14 @@
 #include "gui/help/TfrmGuida.h"
 #include "gui/help/TfrmInfo.h"
 #include "gui/help/TfrmSplash.h"
+#include "gui/access/TfrmImpostazioni.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QCloseEvent>
 
 TfrmAvvio::TfrmAvvio(QWidget *parent)
     : ScreenWindow(parent)
-    , ui(new Ui::TfrmAvvio)
+    , ui(std::make_unique<Ui::TfrmAvvio>())
 {
     ui->setupUi(this);
     const QString registerName = QStringLiteral("Ingressi e Uscite Veicoli");
@@ -28,6 +29,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
                            {"imgInfo", "Informazioni"},
                            {"imgCopyright", "Riconoscimenti"},
                            {"imgSito", "Sito web"},
+                           {"imgImpostazioni", "Impostazioni"},
                            {"imgEsci", "Esci"}});
 
     connect(ui->imgRegistro, &ClickableLabel::clicked, this, &TfrmAvvio::imgRegistroClick);
@@ -38,13 +40,11 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     connect(ui->imgInfo, &ClickableLabel::clicked, this, &TfrmAvvio::imgInfoClick);
     connect(ui->imgGuida, &ClickableLabel::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(ui->imgSito, &ClickableLabel::clicked, this, &TfrmAvvio::imgSitoClick);
+    connect(ui->imgImpostazioni, &ClickableLabel::clicked, this, &TfrmAvvio::imgImpostazioniClick);
     connect(ui->imgEsci, &ClickableLabel::clicked, this, &TfrmAvvio::imgEsciClick);
 }
 
-TfrmAvvio::~TfrmAvvio()
-{
-    delete ui;
-}
+TfrmAvvio::~TfrmAvvio() = default;
 
 void TfrmAvvio::FormShow()
 {
@@ -90,6 +90,12 @@ void TfrmAvvio::imgGuidaClick()
 void TfrmAvvio::imgSitoClick()
 {
     TMisc::Open(QString::fromLatin1(MakerWebSite));
+}
+
+void TfrmAvvio::imgImpostazioniClick()
+{
+    TfrmImpostazioni dialog(this);
+    Dialogs::RunModal(&dialog);
 }
 
 void TfrmAvvio::imgEsciClick()

@@ -1,8 +1,10 @@
 #pragma once
 // The start menu: a maximised screen with a centred panel of pictures that
 // lead to the gate register, the company fleet, help, information, credits,
-// the maker's web site and the end of the program.
+// the maker's web site, the settings and the end of the program.
 #include "gui/kit/ScreenWindow.h"
+
+#include <memory>
 
 namespace Ui {
 class TfrmAvvio;
@@ -26,7 +28,8 @@ private:
     void imgInfoClick();
     void imgGuidaClick();
     void imgSitoClick();
+    void imgImpostazioniClick();
     void imgEsciClick();
 
-    Ui::TfrmAvvio *ui;
+    std::unique_ptr<Ui::TfrmAvvio> ui;
 };
