@@ -14,7 +14,7 @@ const QString ManualMissingText = QStringLiteral(
 
 TfrmGuida::TfrmGuida(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TfrmGuida)
+    , ui(std::make_unique<Ui::TfrmGuida>())
 {
     ui->setupUi(this);
     AttachLink(ui->lnkWeb, ui->imgPDF, [this] { lnkWebClick(); });
@@ -27,10 +27,7 @@ TfrmGuida::TfrmGuida(QWidget *parent)
     CenterWindow(this);
 }
 
-TfrmGuida::~TfrmGuida()
-{
-    delete ui;
-}
+TfrmGuida::~TfrmGuida() = default;
 
 void TfrmGuida::ShowTopic(const HelpTopic &topic)
 {

@@ -2,6 +2,7 @@
 // The help window: a topic title and text chosen by the window that opens it,
 // and a link that opens the user manual Guida.pdf from the program folder.
 #include <QDialog>
+#include <memory>
 
 #include "gui/help/HelpTopics.h"
 
@@ -23,7 +24,7 @@ private:
     void lnkWebClick();
     void btnChiudiClick();
 
-    Ui::TfrmGuida *ui;
+    std::unique_ptr<Ui::TfrmGuida> ui;
 };
 
 // The warning shown when the manual is missing; %1 is the program folder.

@@ -7,7 +7,7 @@
 
 TfrmInfo::TfrmInfo(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TfrmInfo)
+    , ui(std::make_unique<Ui::TfrmInfo>())
 {
     ui->setupUi(this);
     ui->lnkWeb->setText(QString::fromLatin1(MakerEmail));
@@ -20,10 +20,7 @@ TfrmInfo::TfrmInfo(QWidget *parent)
     CenterWindow(this);
 }
 
-TfrmInfo::~TfrmInfo()
-{
-    delete ui;
-}
+TfrmInfo::~TfrmInfo() = default;
 
 void TfrmInfo::lnkWebClick()
 {

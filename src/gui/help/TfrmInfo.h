@@ -1,6 +1,7 @@
 #pragma once
 // The information window: what the program is, and an e-mail link to its maker.
 #include <QDialog>
+#include <memory>
 
 namespace Ui {
 class TfrmInfo;
@@ -17,5 +18,5 @@ private:
     void lnkWebClick();
     void btnChiudiClick();
 
-    Ui::TfrmInfo *ui;
+    std::unique_ptr<Ui::TfrmInfo> ui;
 };

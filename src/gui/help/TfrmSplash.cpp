@@ -7,7 +7,7 @@
 
 TfrmSplash::TfrmSplash(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::TfrmSplash)
+    , ui(std::make_unique<Ui::TfrmSplash>())
 {
     ui->setupUi(this);
     ui->lnkWeb->setText(QString::fromLatin1(MakerWebSite));
@@ -21,10 +21,7 @@ TfrmSplash::TfrmSplash(QWidget *parent)
     CenterWindow(this, parent);
 }
 
-TfrmSplash::~TfrmSplash()
-{
-    delete ui;
-}
+TfrmSplash::~TfrmSplash() = default;
 
 void TfrmSplash::lnkWebClick()
 {

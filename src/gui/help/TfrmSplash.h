@@ -1,6 +1,7 @@
 #pragma once
 // The credits window: the product's picture and a link to the maker's web site.
 #include <QDialog>
+#include <memory>
 
 namespace Ui {
 class TfrmSplash;
@@ -17,5 +18,5 @@ private:
     void lnkWebClick();
     void btnChiudiClick();
 
-    Ui::TfrmSplash *ui;
+    std::unique_ptr<Ui::TfrmSplash> ui;
 };
