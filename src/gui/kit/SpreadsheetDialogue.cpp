@@ -3,11 +3,14 @@
 #include "gui/kit/TMisc.h"
 #include "core/storage/Environment.h"
 #include "core/storage/IoError.h"
+#include "core/storage/SpreadsheetFile.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
 
 #include <QApplication>
 #include <QCursor>
+
+const QString SpreadsheetSaveCaption = QStringLiteral("Salva il foglio di calcolo");
 
 bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QString &sheetName,
                           const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows,
@@ -15,11 +18,15 @@ bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QStrin
 {
     if (!Dialogs::Ask(parent, SpreadsheetAskText))
         return false;
-    const QString path = ProgramFolder() + fileName;
+    const std::optional<SaveFileChoice> chosen =
+        Dialogs::SaveFile(parent, SpreadsheetSaveCaption, ProgramFolder() + fileName, SpreadsheetFilters());
+    if (!chosen)
+        return false;
+    const SpreadsheetTarget target = SpreadsheetTargetFor(chosen->path, chosen->filter);
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         ScanFeedback feedback(progress);
-        WriteSpreadsheet(path, sheetName, columns, rows, feedback.Progress());
+        WriteSpreadsheetFile(target, sheetName, columns, rows, feedback.Progress());
         QApplication::restoreOverrideCursor();
     } catch (const IoError &) {
         QApplication::restoreOverrideCursor();
@@ -27,6 +34,6 @@ bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QStrin
         return false;
     }
     if (Dialogs::Ask(parent, SpreadsheetDoneText))
-        TMisc::Open(QLatin1Char('"') + path + QLatin1Char('"'));
+        TMisc::Open(QLatin1Char('"') + target.path + QLatin1Char('"'));
     return true;
 }
