@@ -123,7 +123,7 @@ private slots:
         const QByteArray file = SpreadsheetBytes(Sheet, {{"A", 10}}, {{typed}});
         QCOMPARE(DataCells(file), QList<QByteArray>{written});
         // Headings and the sheet name go through the same escaping.
-        const QByteArray heading = SpreadsheetBytes(typed, {{typed, 10}}, {});
+        const QByteArray heading = SpreadsheetBytes(typed, {{typed, 10}}, QList<QStringList>());
         QVERIFY(heading.contains("width=10>" + written + "</td>"));
         QVERIFY(heading.contains("<x:Name>" + written + "</x:Name>"));
         // Texts the code page holds are written alike from the archive's bytes.
