@@ -5,12 +5,13 @@
 // SQLite's query on the same rows, all in this one run; with a warm page
 // cache, then with a cold one where the machine lets the cache be dropped.
 // Also the time from starting the program to its login window on the screen,
-// and the peak memory of the largest operation, the export grid of the year.
+// and the peak memory of the largest operation, the export of the year (as
+// the .xls table and as the .xlsx workbook).
 //
 //   bench_table [folder] [--warm]   (default folder: under /tmp; --warm: no
 //                                    cold pass)
 // The figures go to the standard output, the steps to the error output.
-//   bench_table --grid-memory year.vis out.xls
+//   bench_table --grid-memory year.vis out.xls|out.xlsx
 //                                   (the memory figure, in a process of its own)
 #include "varcanto_core.h"
 #include "gui/kit/CardList.h"
@@ -113,29 +114,43 @@ void listRow(Bench &b, const QString &what, int runs, const std::function<ListLi
 }
 
 // An export as its window does it: the grid filled from the archive when the
-// window opens, then the file written from the grid.
+// window opens, then the file written from the grid, as the .xls table and
+// as the .xlsx workbook.
 void exportRows(Bench &b, const QString &what, int runs, const QString &archive, const QString &database,
                 const char *table, const std::function<std::unique_ptr<SpreadsheetRows>()> &fill,
-                const std::function<void(const SpreadsheetRows &)> &write, const QString &written)
+                const std::function<void(const SpreadsheetTarget &, const SpreadsheetRows &)> &write,
+                const QString &written)
 {
     const double rawRead = Best(runs, [&] { RawRead(archive); });
     const double fillTime = Best(runs, [&] { fill(); });
     const double sqlite = Best(runs, [&] { SqliteRows(database, QByteArray("SELECT * FROM ") + table); });
     const std::unique_ptr<SpreadsheetRows> grid = fill();
-    const double writeTime = Best(runs, [&] { write(*grid); });
-    const double both = Best(runs, [&] { write(*fill()); });
-    const qint64 size = QFile(written).size();
+    const SpreadsheetTarget xls = SpreadsheetTargetFor(written + QStringLiteral(".xls"), {});
+    const SpreadsheetTarget xlsx = SpreadsheetTargetFor(written + QStringLiteral(".xlsx"), {});
+    const double writeTime = Best(runs, [&] { write(xls, *grid); });
+    const double both = Best(runs, [&] { write(xls, *fill()); });
+    const double workbookTime = Best(runs, [&] { write(xlsx, *grid); });
     const QString rawPath = b.folder + QStringLiteral("/raw.bin");
-    const double rawWrite = Best(runs, [&] { RawWrite(rawPath, size); });
-    QFile::remove(rawPath);
+    const auto rawWriteOf = [&](const QString &path) {
+        const double time = Best(runs, [&] { RawWrite(rawPath, QFile(path).size()); });
+        QFile::remove(rawPath);
+        return time;
+    };
+    const double rawWrite = rawWriteOf(xls.path);
+    const double rawWorkbookWrite = rawWriteOf(xlsx.path);
+    const auto megabytes = [](const QString &path) { return double(QFile(path).size()) / 1e6; };
     b.add(QStringLiteral("%1: grid filled from the archive").arg(what), fillTime,
           {{QStringLiteral("SQLite reading every row and column"), sqlite}, {QStringLiteral("raw read"), rawRead}});
-    b.add(QStringLiteral("%1: file of %2 MB written from the grid").arg(what).arg(double(size) / 1e6, 0, 'f', 1),
+    b.add(QStringLiteral("%1: file of %2 MB written from the grid").arg(what).arg(megabytes(xls.path), 0, 'f', 1),
           writeTime, {{QStringLiteral("raw write of as many bytes"), rawWrite}}, 2.0);
     b.add(QStringLiteral("%1: both").arg(what), both,
           {{QStringLiteral("raw write of as many bytes"), rawWrite},
            {QStringLiteral("raw read + raw write"), rawRead + rawWrite}},
           2.0);
+    b.add(QStringLiteral("%1: workbook .xlsx of %2 MB written from the grid").arg(what).arg(megabytes(xlsx.path), 0, 'f', 1),
+          workbookTime,
+          {{QStringLiteral("the .xls file written from the grid"), writeTime},
+           {QStringLiteral("raw write of as many bytes"), rawWorkbookWrite}});
 }
 
 void registerRows(Bench &b)
@@ -209,7 +224,6 @@ void registerRows(Bench &b)
     b.add(QStringLiteral("statistics: monthly counts of the year"), counts,
           {{QStringLiteral("SQLite GROUP BY month"), sqlite}, {QStringLiteral("raw read"), raw}}, 1.0);
 
-    const QString xls = b.folder + QLatin1Char('/') + RegisterExportFileName;
     exportRows(
         b, QStringLiteral("register export of 200,000 cards"), runs, b.year, b.yearDb, "visite",
         [&]() -> std::unique_ptr<SpreadsheetRows> {
@@ -217,10 +231,10 @@ void registerRows(Bench &b)
             grid->Fill(b.year);
             return grid;
         },
-        [&](const SpreadsheetRows &rows) {
-            WriteSpreadsheet(xls, RegisterExportSheetName, RegisterExportColumns(), rows);
+        [&](const SpreadsheetTarget &target, const SpreadsheetRows &rows) {
+            WriteSpreadsheetFile(target, RegisterExportSheetName, RegisterExportColumns(), rows);
         },
-        xls);
+        b.folder + QStringLiteral("/Ingressi_e_Uscite_Veicoli"));
 }
 
 void fleetRows(Bench &b)
@@ -241,7 +255,6 @@ void fleetRows(Bench &b)
     listRow(b, QStringLiteral("available vehicles list"), runs, [&] { return AvailableVehicles(b.fleet); },
             b.fleetDb, linesQuery(FleetLine, "flotta", "trim(Disponibile) = 'Sì'"), raw, 1.5);
 
-    const QString xls = b.folder + QLatin1Char('/') + FleetExportFileName;
     exportRows(
         b, QStringLiteral("fleet export of 10,000 vehicles"), runs, b.fleet, b.fleetDb, "flotta",
         [&]() -> std::unique_ptr<SpreadsheetRows> {
@@ -249,10 +262,10 @@ void fleetRows(Bench &b)
             grid->Fill(b.fleet);
             return grid;
         },
-        [&](const SpreadsheetRows &rows) {
-            WriteSpreadsheet(xls, FleetExportSheetName, FleetExportColumns(), rows);
+        [&](const SpreadsheetTarget &target, const SpreadsheetRows &rows) {
+            WriteSpreadsheetFile(target, FleetExportSheetName, FleetExportColumns(), rows);
         },
-        xls);
+        b.folder + QStringLiteral("/Flotta_Automezzi"));
 }
 
 // Seconds from starting a process to the line it prints when its first
@@ -283,23 +296,24 @@ void startupRows(Bench &b)
 }
 
 // In its own process, so that its peak is the grid's alone: fills the export
-// grid of the year and writes the file, and prints the growth of the peak
-// resident memory over the memory before, and the bytes the grid holds.
-int gridMemory(const QString &year, const QString &xls)
+// grid of the year and writes the file (.xls or .xlsx by its name), and
+// prints the growth of the peak resident memory over the memory before, and
+// the bytes the grid holds.
+int gridMemory(const QString &year, const QString &file)
 {
     const qint64 before = ResidentBytes();
     auto grid = MakeRegisterGrid();
     grid->Fill(year);
-    WriteSpreadsheet(xls, RegisterExportSheetName, RegisterExportColumns(), *grid);
+    WriteSpreadsheetFile(SpreadsheetTargetFor(file, {}), RegisterExportSheetName, RegisterExportColumns(), *grid);
     std::printf("%lld %lld\n", PeakResidentBytes() - before, grid->HeldBytes());
     return 0;
 }
 
-void memoryRow(Bench &b)
+void memoryRow(Bench &b, const QString &file, const QString &what)
 {
     QProcess process;
     process.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--grid-memory"), b.year, b.folder + QStringLiteral("/memory.xls")});
+                  {QStringLiteral("--grid-memory"), b.year, b.folder + QLatin1Char('/') + file});
     process.waitForFinished(-1);
     const QList<QByteArray> figures = process.readAllStandardOutput().trimmed().split(' ');
     if (figures.size() != 2) {
@@ -307,7 +321,7 @@ void memoryRow(Bench &b)
         std::exit(1);
     }
     BenchRow row = b.row(
-        QStringLiteral("peak memory of the register export of 200,000 cards (grid filled, file written)"),
+        QStringLiteral("peak memory of the register export of 200,000 cards (grid filled, %1 written)").arg(what),
         double(figures[0].toLongLong()),
         {{QStringLiteral("the archive"), double(QFile(b.year).size())},
          {QStringLiteral("the cards' texts held by the grid"), double(figures[1].toLongLong())}},
@@ -369,7 +383,8 @@ int main(int argc, char *argv[])
     }
     SetColdCache(false);
     b.cache.clear();
-    memoryRow(b);
+    memoryRow(b, QStringLiteral("memory.xls"), QStringLiteral(".xls file"));
+    memoryRow(b, QStringLiteral("memory.xlsx"), QStringLiteral(".xlsx workbook"));
 
     std::printf("%s, %s, %d cores, load average %s before and %s after; year archive %.1f MB (SQLite %.1f MB), "
                 "fleet %.1f MB (SQLite %.1f MB); best of %d runs (fleet and start: %d); %s\n\n",

@@ -1,7 +1,7 @@
 #pragma once
 // Everything of Varcanto that needs no window: text rules, code page, record
 // files, the two record kinds and their archives, cipher and password store,
-// identifier checks, the spreadsheet writer and the export grids.
+// identifier checks, the spreadsheet writers (.xls and .xlsx) and the export grids.
 #include "core/storage/Environment.h"
 #include "core/storage/TextRules.h"
 #include "core/storage/Cp1252.h"
@@ -10,6 +10,8 @@
 #include "core/storage/RecordFile.h"
 #include "core/storage/ArchiveScan.h"
 #include "core/storage/SpreadsheetExport.h"
+#include "core/storage/SpreadsheetXlsx.h"
+#include "core/storage/SpreadsheetFile.h"
 #include "core/storage/CardGridModel.h"
 #include "core/storage/ListRules.h"
 #include "core/register/VisitRecord.h"

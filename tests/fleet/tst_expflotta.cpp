@@ -7,7 +7,10 @@
 #include "core/storage/SpreadsheetExport.h"
 #include "gui/kit/Dialogs.h"
 
+#include "core/storage/SpreadsheetFile.h"
+
 #include "TestSupport.h"
+#include "XlsxReadBack.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -113,11 +116,25 @@ private slots:
             QTest::keyClick(editorWidget, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(editorWidget, " BNCLRA70A41H501B ");
             click(d, "cmdEsporta");
+            // The same grid as a workbook: the extension typed decides.
+            program->script.saveFiles = {SaveFileChoice{program->dir.path("Flotta.xlsx"), SpreadsheetXlsFilter}};
+            click(d, "cmdEsporta");
         });
-        QCOMPARE(program->script.messages.size(), 2);
-        QCOMPARE(program->script.messages[0].text, SpreadsheetAskText);
-        QCOMPARE(program->script.messages[1].text, SpreadsheetDoneText);
-        QCOMPARE(program->script.shellOpens, QStringList{program->dir.path("Flotta_Automezzi.xls")});
+        const XlsxSheet sheet = ReadXlsx(program->dir.path("Flotta.xlsx"));
+        QCOMPARE(sheet.name, FleetExportSheetName);
+        QCOMPARE(sheet.rows.size(), 4);
+        QCOMPARE(sheet.rows.at(0).size(), 25);
+        for (int c = 0; c < 25; ++c)
+            QCOMPARE(sheet.rows.at(0).at(c).text, FleetExportColumns().at(c).heading);
+        QCOMPARE(sheet.rows.at(1).at(10).text, QStringLiteral("Data: 10/03/2020  Prezzo: 15000"));
+        QCOMPARE(sheet.rows.at(2).at(22).text, QStringLiteral("BNCLRA70A41H501B"));
+        QCOMPARE(sheet.rows.at(3).at(22).text, QStringLiteral("RSSMRA85T10A562S"));
+        QCOMPARE(program->script.messages.size(), 4);
+        for (int m : {0, 2})
+            QCOMPARE(program->script.messages[m].text, SpreadsheetAskText);
+        for (int m : {1, 3})
+            QCOMPARE(program->script.messages[m].text, SpreadsheetDoneText);
+        QCOMPARE(program->script.shellOpens, (QStringList{program->dir.path("Flotta_Automezzi.xls"), program->dir.path("Flotta.xlsx")}));
         const QByteArray file = exported();
         QCOMPARE(file.count("<tr"), 4);
         QCOMPARE(file.count("sdnum=\"1040;0;@\""), 75);

@@ -2,9 +2,12 @@
 // line break and no stray markup, every cell stays between its own tags, and
 // a reader that follows the HTML rules for references reads back each cell
 // as the trimmed text it was given (a character no reader can take back, such
-// as a lone surrogate, as U+FFFD).
+// as a lone surrogate, as U+FFFD). The cells handed to the workbook writer
+// are valid UTF-8 of the trimmed text (what a workbook cannot hold as U+FFFD).
 #include "core/storage/Cp1252.h"
 #include "core/storage/SpreadsheetExport.h"
+
+#include <QStringDecoder>
 
 #include <cstdint>
 #include <cstdlib>
@@ -111,6 +114,45 @@ QString kept(const QString &text)
     return out;
 }
 
+// A text as the workbook writer is handed it: trimmed, with NUL, lone
+// surrogates, U+FFFE and U+FFFF as U+FFFD.
+QString keptForWorkbook(const QString &text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 0x20)
+        --end;
+    QString out;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < end && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            out += text[i];
+            out += text[++i];
+        } else if (QChar::isSurrogate(c) || c == 0 || c == 0xFFFE || c == 0xFFFF) {
+            out += QChar(0xFFFD);
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
+}
+
+// The cell in the workbook's form is valid UTF-8 of the text it should hold.
+template <class Fill>
+void checkWorkbookCell(const QString &expected, Fill fill)
+{
+    SpreadsheetBuffer buffer;
+    SpreadsheetCell cell(buffer, SpreadsheetCell::Form::Utf8);
+    fill(cell);
+    const QByteArray bytes(buffer.data(), buffer.size());
+    // A leading U+FEFF is a character of the cell, not a byte order mark.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    const QString text = decoder(bytes);
+    if (decoder.hasError() || text != expected || bytes.contains('\0'))
+        std::abort();
+}
+
 QList<QByteArray> dataCells(const QByteArray &file)
 {
     if (file.contains('\n') || file.contains('\r'))
@@ -143,6 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (qsizetype r = 0; r < rows.size(); ++r) {
         if (readBack(written[r]) != kept(rows[r].first()))
             std::abort();
+        checkWorkbookCell(keptForWorkbook(rows[r].first()), [&](SpreadsheetCell &cell) { cell.text(rows[r].first()); });
     }
 
     // Bytes as stored in an archive: read back as the code page's text.
@@ -154,6 +197,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (qsizetype r = 0; r < stored.size(); ++r) {
         if (readBack(fromBytes[r]) != kept(FromCp1252(stored[r])))
             std::abort();
+        checkWorkbookCell(keptForWorkbook(FromCp1252(stored[r])),
+                          [&](SpreadsheetCell &cell) { cell.cp1252(stored[r].constData(), stored[r].size()); });
     }
     return 0;
 }

@@ -1,14 +1,18 @@
 #include "core/storage/SpreadsheetExport.h"
 #include "core/storage/Cp1252.h"
 #include "core/storage/IoError.h"
+#include "core/storage/SpreadsheetFile.h"
+#include "core/storage/SpreadsheetXlsx.h"
 
 #include "TestFolder.h"
+#include "XlsxReadBack.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -36,6 +40,39 @@ public:
 private:
     QByteArray m_bytes;
 };
+
+// One column of texts as stored in an archive, one row each.
+class StoredColumn : public SpreadsheetRows
+{
+public:
+    explicit StoredColumn(const QList<QByteArray> &cells) : m_cells(cells) {}
+    int RowCount() const override { return int(m_cells.size()); }
+    void WriteCell(int row, int, SpreadsheetCell &cell) const override
+    {
+        cell.cp1252(m_cells.at(row).constData(), m_cells.at(row).size());
+    }
+
+private:
+    QList<QByteArray> m_cells;
+};
+
+// The texts of a sheet's column, from its second row.
+QStringList ColumnTexts(const XlsxSheet &sheet, int column)
+{
+    QStringList texts;
+    for (qsizetype r = 1; r < sheet.rows.size(); ++r)
+        texts << sheet.rows.at(r).value(column).text;
+    return texts;
+}
+
+// Texts a spreadsheet program likes to turn into something else, and the
+// longest a field holds.
+QStringList TrickyTexts()
+{
+    return {"0612345678", "007", "1e5", "10/12/2026", "A & B", "<b>x</b>", QString::fromUtf8("àèéìòù ÀÉ €"),
+            QStringLiteral("Consegna al magazzino 3, ").repeated(10).left(249) + QLatin1Char('!'), "_x0041_",
+            "=1+1", "TRUE"};
+}
 } // namespace
 
 class TestSpreadsheet : public QObject
@@ -86,7 +123,7 @@ private slots:
         const QByteArray file = SpreadsheetBytes(Sheet, {{"A", 10}}, {{typed}});
         QCOMPARE(DataCells(file), QList<QByteArray>{written});
         // Headings and the sheet name go through the same escaping.
-        const QByteArray heading = SpreadsheetBytes(typed, {{typed, 10}}, {});
+        const QByteArray heading = SpreadsheetBytes(typed, {{typed, 10}}, QList<QStringList>());
         QVERIFY(heading.contains("width=10>" + written + "</td>"));
         QVERIFY(heading.contains("<x:Name>" + written + "</x:Name>"));
         // Texts the code page holds are written alike from the archive's bytes.
@@ -137,24 +174,147 @@ private slots:
                                                            SpreadsheetTextRows({{"new"}})));
     }
 
+    // The workbook holds every text as written, as a text in the text
+    // format, trimmed as in the table; the sheet keeps the table's name,
+    // heading (bold, frozen, with an autofilter) and column widths.
+    void workbookHoldsEveryCellAsWritten()
+    {
+        TempProgramFolder dir;
+        QStringList typed = TrickyTexts();
+        QStringList expected = typed;
+        const auto add = [&](const QString &text, const QString &written) {
+            typed << text;
+            expected << written;
+        };
+        add("  AB123CD \t", "AB123CD");
+        add("riga1\nriga2\ttab", "riga1\nriga2\ttab");
+        add(QString::fromUtf8("a😀b ł"), QString::fromUtf8("a😀b ł"));
+        add(QStringLiteral("a") + QChar(0) + QStringLiteral("b") + QChar(1) + QStringLiteral("c"),
+            QStringLiteral("a\uFFFDb") + QChar(1) + QStringLiteral("c"));
+        add(QStringLiteral("x") + QChar(0xD800) + QChar(0xFFFF), QStringLiteral("x\uFFFD\uFFFD"));
+        add("   ", "");
+        QList<QStringList> rows;
+        for (const QString &t : typed)
+            rows << QStringList{t, QStringLiteral("fisso")};
+        const QList<SpreadsheetColumn> columns{{" Nota ", 180}, {"Targa & C.", 100}};
+        QString error;
+        QVERIFY(WriteSpreadsheetXlsx(dir.path("prova.xlsx"), "Ingressi e Uscite Veicoli", columns, rows, &error));
+        QVERIFY(error.isEmpty());
+
+        const XlsxSheet sheet = ReadXlsx(dir.path("prova.xlsx"));
+        QVERIFY(sheet.read);
+        QCOMPARE(sheet.name, QStringLiteral("Ingressi e Uscite Veicoli"));
+        QCOMPARE(sheet.rows.size(), typed.size() + 1);
+        QCOMPARE(sheet.rows.at(0).value(0).text, QStringLiteral("Nota"));
+        QCOMPARE(sheet.rows.at(0).value(1).text, QStringLiteral("Targa & C."));
+        QVERIFY(sheet.rows.at(0).value(0).bold && sheet.rows.at(0).value(1).bold);
+        QCOMPARE(sheet.frozenTopLeft, QStringLiteral("A2"));
+        QCOMPARE(sheet.autoFilter, QStringLiteral("A1:B%1").arg(typed.size() + 1));
+        QCOMPARE(sheet.columnPixels, (QMap<int, int>{{0, 180}, {1, 100}}));
+        QCOMPARE(ColumnTexts(sheet, 0), expected);
+        for (qsizetype r = 1; r < sheet.rows.size(); ++r) {
+            for (const XlsxCell &cell : sheet.rows.at(r)) {
+                QVERIFY2(!cell.bold && cell.numberFormat == QLatin1String("@"), qPrintable(cell.text));
+                QVERIFY2(cell.text.isEmpty() || !cell.type.isEmpty(), qPrintable(cell.text)); // never a number
+            }
+        }
+
+        // The archive's own bytes give the same cells as the texts they hold.
+        QList<QByteArray> stored;
+        QStringList storable;
+        for (const QString &t : TrickyTexts()) {
+            stored << ToCp1252(t);
+            storable << t;
+        }
+        stored << QByteArray("\x80\x81 \x00z", 5);
+        storable << QStringLiteral("€\u0081 \uFFFDz");
+        WriteSpreadsheetXlsx(dir.path("archivio.xlsx"), "Foglio", {{"Nota", 180}}, StoredColumn(stored));
+        QCOMPARE(ColumnTexts(ReadXlsx(dir.path("archivio.xlsx")), 0), storable);
+    }
+
+    // A workbook that cannot be made is refused with its reason; a previous
+    // file stays whole, and neither a new file nor a scratch file is left.
+    void refusedWorkbookLeavesNothingBehind_data()
+    {
+        QTest::addColumn<QString>("sheetName");
+        QTest::addColumn<QString>("lastCell");
+        QTest::newRow("sheet name with brackets") << "Visite [2026]" << "ultima";
+        QTest::newRow("sheet name over 31 characters") << QString(32, 'V') << "ultima";
+        QTest::newRow("blank sheet name") << "   " << "ultima";
+        QTest::newRow("cell over 32,767 characters") << "Foglio" << QString(32768, 'n');
+    }
+    void refusedWorkbookLeavesNothingBehind()
+    {
+        QFETCH(QString, sheetName);
+        QFETCH(QString, lastCell);
+        TempProgramFolder dir;
+        QTemporaryDir scratch;
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(scratch.path()));
+        dir.write("vecchio.xlsx", "previous workbook");
+        QList<QStringList> rows(5000, QStringList{"AB123CD"});
+        rows << QStringList{lastCell};
+        QString error;
+        QVERIFY(!WriteSpreadsheetXlsx(dir.path("vecchio.xlsx"), sheetName, {{"Targa", 100}}, rows, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!WriteSpreadsheetXlsx(dir.path("nuovo.xlsx"), sheetName, {{"Targa", 100}}, rows, nullptr));
+        QCOMPARE(dir.bytes("vecchio.xlsx"), QByteArray("previous workbook"));
+        QCOMPARE(QDir(dir.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"vecchio.xlsx"});
+        QCOMPARE(QDir(scratch.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        qputenv("TMPDIR", tmpdir);
+    }
+
+    // The file type follows the extension typed when it is one of the two,
+    // else the type chosen, whose extension is added.
+    void targetOfTheSaveDialogue_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("workbook");
+        QTest::newRow("proposed name, first type") << "/p/Flotta.xls" << SpreadsheetXlsFilter << "/p/Flotta.xls" << false;
+        QTest::newRow(".xlsx typed, .xls type") << "/p/Flotta.xlsx" << SpreadsheetXlsFilter << "/p/Flotta.xlsx" << true;
+        QTest::newRow(".XLS typed, .xlsx type") << "/p/Flotta.XLS" << SpreadsheetXlsxFilter << "/p/Flotta.XLS" << false;
+        QTest::newRow("no extension, .xlsx type") << "/p/Flotta" << SpreadsheetXlsxFilter << "/p/Flotta.xlsx" << true;
+        QTest::newRow("another extension, .xls type") << "/p/Flotta.txt" << SpreadsheetXlsFilter << "/p/Flotta.txt.xls"
+                                                      << false;
+    }
+    void targetOfTheSaveDialogue()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, filter);
+        QFETCH(QString, path);
+        QFETCH(bool, workbook);
+        const SpreadsheetTarget target = SpreadsheetTargetFor(chosen, filter);
+        QCOMPARE(target.path, path);
+        QCOMPARE(target.format == SpreadsheetFormat::Xlsx, workbook);
+    }
+
     // What an office program makes of the file: every text as typed.
+    void officeReadsTextsAsTyped_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("table named .xls") << "prova.xls";
+        QTest::newRow("workbook .xlsx") << "prova.xlsx";
+    }
     void officeReadsTextsAsTyped()
     {
         const QString office = QStandardPaths::findExecutable("soffice");
         if (office.isEmpty())
             QSKIP("LibreOffice (soffice) is not installed: the file is not opened in an office program here.");
+        QFETCH(QString, file);
         TempProgramFolder dir;
-        const QStringList typed = {"0612345678", "007", "1e5", "10/12/2026", "<b>x</b>", "A & B",
-                                   QString::fromUtf8("è €")};
+        const QStringList typed = TrickyTexts();
         QList<QStringList> rows;
         for (const QString &t : typed)
             rows << QStringList{t};
-        WriteSpreadsheet(dir.path("prova.xls"), Sheet, {{"Testo", 100}}, SpreadsheetTextRows(rows));
+        const SpreadsheetTarget target = SpreadsheetTargetFor(dir.path(file), {});
+        WriteSpreadsheetFile(target, Sheet, {{"Testo", 100}}, SpreadsheetTextRows(rows));
         QProcess office_;
         office_.setWorkingDirectory(dir.folder());
         office_.start(office, {"-env:UserInstallation=file://" + dir.folder() + "lo-profile", "--headless",
                                "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76", "--outdir", dir.folder(),
-                               dir.path("prova.xls")});
+                               target.path});
         QVERIFY(office_.waitForFinished(90000));
         const QString csv = QString::fromUtf8(dir.bytes("prova.csv"));
         QStringList lines = csv.split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts);

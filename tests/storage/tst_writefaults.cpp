@@ -9,6 +9,7 @@
 #include "core/register/RegisterCard.h"
 #include "core/storage/FileWrites.h"
 #include "core/storage/SpreadsheetExport.h"
+#include "core/storage/SpreadsheetXlsx.h"
 
 #include "TestFolder.h"
 
@@ -23,6 +24,7 @@ namespace {
 const QString Archive = QStringLiteral("2021.vis");
 const QString Store = QString::fromLatin1(PasswordStore::FileName);
 const QString Export = QStringLiteral("Ingressi_e_Uscite_Veicoli.xls");
+const QString Workbook = QStringLiteral("Ingressi_e_Uscite_Veicoli.xlsx");
 const QString Attached = QStringLiteral("Documenti_Allegati/libretto.pdf");
 
 // A document chosen outside the program folder.
@@ -46,7 +48,7 @@ VisitRecord card(const QString &targa)
     return c;
 }
 
-enum class Writer { Append, Rewrite, Password, ExportFile, Attachment };
+enum class Writer { Append, Rewrite, Password, ExportFile, ExportWorkbook, Attachment };
 enum class Cause { ReadOnlyFile, ReadOnlyFolderNoFile, ReadOnlyFolder, HeldElsewhere, WriteFails, WriteFailsPartWay, FlushFails };
 
 // One save by the writer; true when it reports success.
@@ -68,6 +70,10 @@ bool save(Writer writer, const QString &path)
             static const QList<QStringList> rows = {{QStringLiteral("AB123CD")}, {QStringLiteral("<nota>")}};
             WriteSpreadsheet(path, QStringLiteral("Foglio"), {{QStringLiteral("Targa"), 100}}, SpreadsheetTextRows(rows));
             return true;
+        }
+        case Writer::ExportWorkbook: {
+            static const QList<QStringList> rows = {{QStringLiteral("AB123CD")}, {QStringLiteral("<nota>")}};
+            return WriteSpreadsheetXlsx(path, QStringLiteral("Foglio"), {{QStringLiteral("Targa"), 100}}, rows, nullptr);
         }
         case Writer::Attachment:
             CopyIntoAttachments(sourceDocument(), QStringLiteral("libretto.pdf"));
@@ -103,6 +109,7 @@ private slots:
                        {"rewrite", Writer::Rewrite},
                        {"password change", Writer::Password},
                        {"export", Writer::ExportFile},
+                       {"workbook export", Writer::ExportWorkbook},
                        {"attachment copy", Writer::Attachment}};
         for (const auto &w : writers) {
             QTest::addRow("%s, read-only file", w.name) << w.writer << Cause::ReadOnlyFile << true;
@@ -119,6 +126,9 @@ private slots:
         QTest::newRow("password change, read-only folder") << Writer::Password << Cause::ReadOnlyFolder << true;
         QTest::newRow("export, read-only folder") << Writer::ExportFile << Cause::ReadOnlyFolder << true;
         QTest::newRow("export, read-only folder, no export yet") << Writer::ExportFile << Cause::ReadOnlyFolderNoFile << true;
+        QTest::newRow("workbook export, read-only folder") << Writer::ExportWorkbook << Cause::ReadOnlyFolder << true;
+        QTest::newRow("workbook export, read-only folder, no export yet")
+            << Writer::ExportWorkbook << Cause::ReadOnlyFolderNoFile << true;
         QTest::newRow("attachment copy, read-only folder") << Writer::Attachment << Cause::ReadOnlyFolder << true;
         // Another workstation in the middle of a save holds the archive's
         // lock: the card waits, then is refused. The store, the export and
@@ -128,6 +138,8 @@ private slots:
         QTest::newRow("rewrite, held and locked elsewhere") << Writer::Rewrite << Cause::HeldElsewhere << true;
         QTest::newRow("password change, held and locked elsewhere") << Writer::Password << Cause::HeldElsewhere << false;
         QTest::newRow("export, held and locked elsewhere") << Writer::ExportFile << Cause::HeldElsewhere << false;
+        QTest::newRow("workbook export, held and locked elsewhere")
+            << Writer::ExportWorkbook << Cause::HeldElsewhere << false;
         QTest::newRow("attachment copy, held and locked elsewhere") << Writer::Attachment << Cause::HeldElsewhere << false;
     }
 
@@ -139,12 +151,14 @@ private slots:
         TempProgramFolder dir;
         const QString name = writer == Writer::Password ? Store
                              : writer == Writer::ExportFile   ? Export
+                             : writer == Writer::ExportWorkbook ? Workbook
                              : writer == Writer::Attachment ? Attached
                                                             : Archive;
         // An archive with an incomplete tail, as a crash elsewhere leaves it.
         dir.write(Archive, card("A").toBytes() + card("B").toBytes() + QByteArray("\x05" "xyz", 4));
         PasswordStore::WriteValue(CryptEncode(QStringLiteral("SEGRETO")));
         dir.write(Export, "<html>the export of yesterday</html>");
+        dir.write(Workbook, "PK the workbook of yesterday");
         QVERIFY(QDir(dir.folder()).mkdir(QStringLiteral("Documenti_Allegati")));
         dir.write(Attached, "the document attached before");
         const QString folder = QFileInfo(dir.path(name)).absolutePath();

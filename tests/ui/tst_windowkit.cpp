@@ -7,6 +7,10 @@
 #include <QInputMethodEvent>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -262,6 +266,46 @@ private slots:
         QCOMPARE(script.messages.last().kind, MessageKind::Error);
         QCOMPARE(script.lastMessage(), ArchiveErrorText);
         QVERIFY(ArchiveErrorText.contains(QStringLiteral("archivio.\n\r\n\rAccertarsi")));
+    }
+
+    // The real save dialog: choosing the other file type turns the proposed
+    // name's extension into that type's, and a name typed without an
+    // extension gets the chosen type's.
+    void saveDialogFollowsTheChosenFileType_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("proposed name") << QString() << "Ingressi.xlsx";
+        QTest::newRow("name without extension") << "Registro" << "Registro.xlsx";
+    }
+    void saveDialogFollowsTheChosenFileType()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        const QStringList filters = {"Foglio di calcolo Excel 97 (*.xls)", "Cartella di lavoro Excel (*.xlsx)"};
+        QString shownName;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            poll.stop();
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Salva"));
+            QCOMPARE(dialog->selectedNameFilter(), filters.first());
+            QTest::keyClick(dialog->findChild<QComboBox *>("fileTypeCombo"), Qt::Key_Down);
+            auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+            shownName = name->text();
+            if (!typed.isEmpty())
+                name->setText(typed);
+            QTest::keyClick(name, Qt::Key_Return); // Salva
+        });
+        poll.start(20);
+        const std::optional<SaveFileChoice> chosen = Dialogs::SaveFile(nullptr, "Salva", dir.filePath("Ingressi.xls"), filters);
+        QVERIFY(chosen);
+        QCOMPARE(shownName, QStringLiteral("Ingressi.xlsx"));
+        QCOMPARE(chosen->path, dir.filePath(saved));
+        QCOMPARE(chosen->filter, filters.last());
     }
 };
 

@@ -90,6 +90,11 @@ QString FromCp1252(const char *bytes, qsizetype size)
     return out;
 }
 
+char16_t Cp1252Char(unsigned char byte)
+{
+    return byte >= 0x80 && byte <= 0x9F ? HighTable[byte - 0x80] : char16_t(byte);
+}
+
 int Cp1252Byte(char32_t code)
 {
     return directByte(code);

@@ -8,6 +8,8 @@
 QByteArray ToCp1252(const QString &text);
 QString FromCp1252(const QByteArray &bytes);
 QString FromCp1252(const char *bytes, qsizetype size);
+// The character of one byte.
+char16_t Cp1252Char(unsigned char byte);
 // The byte of a character the code page holds as it is, or -1 when it holds
 // none (no look-alike is sought).
 int Cp1252Byte(char32_t code);

@@ -91,6 +91,33 @@ bool trimmed(char16_t c)
     return c <= 0x20;
 }
 
+// One character in UTF-8; returns the end of what was written.
+inline char *putUtf8(char *out, char32_t code)
+{
+    if (code < 0x80) {
+        *out++ = char(code);
+    } else if (code < 0x800) {
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+// A character a workbook can hold: NUL and the two non-characters cannot.
+inline char32_t workbookCode(char32_t code)
+{
+    return code == 0 || code == 0xFFFE || code == 0xFFFF ? char32_t(0xFFFD) : code;
+}
+
 // Builds the file in a buffer; with a device the buffer goes to it whenever
 // it has grown large, so a file of any size needs little memory.
 class SheetWriter
@@ -173,6 +200,10 @@ void SpreadsheetCell::text(const QString &text)
         ++begin;
     while (end > begin && trimmed(end[-1]))
         --end;
+    if (m_form == Form::Utf8) {
+        utf8Text(begin, end);
+        return;
+    }
     for (const char16_t *p = begin; p < end; ++p) {
         const char16_t c = *p;
         if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
@@ -194,6 +225,10 @@ void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
         ++begin;
     while (end > begin && end[-1] <= 0x20)
         --end;
+    if (m_form == Form::Utf8) {
+        utf8FromCp1252(begin, end);
+        return;
+    }
     // Room for the longest escape of every byte ("&#65533;" for NUL); runs
     // of plain bytes are copied whole: this is the inner loop of a large export.
     char *out = m_out.room((end - begin) * 8);
@@ -231,6 +266,41 @@ void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
             *out++ = char('0' + b / 10 % 10);
         *out++ = char('0' + b % 10);
         *out++ = ';';
+    }
+    m_out.commit(out);
+}
+
+void SpreadsheetCell::utf8Text(const char16_t *begin, const char16_t *end)
+{
+    // At most three bytes for each UTF-16 unit (four for a pair of two).
+    char *out = m_out.room((end - begin) * 3);
+    for (const char16_t *p = begin; p < end; ++p) {
+        const char16_t c = *p;
+        if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
+            out = putUtf8(out, QChar::surrogateToUcs4(c, p[1]));
+            ++p;
+        } else {
+            out = putUtf8(out, QChar::isSurrogate(c) ? char32_t(0xFFFD) : workbookCode(c));
+        }
+    }
+    m_out.commit(out);
+}
+
+void SpreadsheetCell::utf8FromCp1252(const unsigned char *begin, const unsigned char *end)
+{
+    // Runs of ASCII are copied whole; a byte of the upper half takes at most
+    // three bytes in UTF-8 (NUL too, as U+FFFD).
+    char *out = m_out.room((end - begin) * 3);
+    const unsigned char *p = begin;
+    while (p < end) {
+        const unsigned char *run = p;
+        while (p < end && *p != 0 && *p < 0x80)
+            ++p;
+        std::memcpy(out, run, std::size_t(p - run));
+        out += p - run;
+        if (p == end)
+            break;
+        out = putUtf8(out, workbookCode(Cp1252Char(*p++)));
     }
     m_out.commit(out);
 }

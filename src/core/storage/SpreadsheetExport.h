@@ -53,17 +53,30 @@ private:
     qsizetype m_used = 0;
 };
 
-// One cell being written: its text is trimmed and escaped into the file.
+// One cell being written: its text is trimmed and put into the buffer, as
+// the file being made wants it.
 class SpreadsheetCell
 {
 public:
-    explicit SpreadsheetCell(SpreadsheetBuffer &out) : m_out(out) {}
+    enum class Form {
+        // Escaped Windows-1252, as the HTML table holds it.
+        Html,
+        // Plain UTF-8 for the workbook writer, which escapes for itself. What
+        // a workbook cannot hold (NUL, a lone surrogate, U+FFFE, U+FFFF)
+        // becomes U+FFFD, the replacement character.
+        Utf8,
+    };
+    explicit SpreadsheetCell(SpreadsheetBuffer &out, Form form = Form::Html) : m_out(out), m_form(form) {}
     void text(const QString &text);
     // Text already in Windows-1252 bytes (as stored in the archives).
     void cp1252(const char *bytes, qsizetype size);
 
 private:
+    void utf8Text(const char16_t *begin, const char16_t *end);
+    void utf8FromCp1252(const unsigned char *begin, const unsigned char *end);
+
     SpreadsheetBuffer &m_out;
+    Form m_form;
 };
 
 // The data rows handed to the writer one cell at a time, so a grid over a

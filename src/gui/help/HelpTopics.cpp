@@ -38,9 +38,13 @@ QStringList exportParagraphs(const QString &whatIsExported)
                        "che può essere aperto da qualsiasi programma in grado di gestire "
                        "i file XLS.").arg(whatIsExported),
         QStringLiteral("Dopo l'apertura della finestra con la griglia dei dati, un clic "
-                       "sull'icona di Excel crea subito il file; rispondendo sì alla domanda "
-                       "che segue, il file viene aperto."),
-        QStringLiteral("Il file può poi essere salvato con il nome che si preferisce."),
+                       "sull'icona di Excel chiede dove salvare il file, proponendo la cartella "
+                       "del programma; rispondendo sì alla domanda che segue, il file viene "
+                       "aperto."),
+        QStringLiteral("Il file può essere salvato con il nome che si preferisce e in due formati: "
+                       "\"Foglio di calcolo Excel 97 (*.xls)\", proposto, che ogni programma di "
+                       "fogli di calcolo apre, oppure \"Cartella di lavoro Excel (*.xlsx)\", che "
+                       "le versioni recenti di Excel aprono senza avvisi di sicurezza."),
     };
 }
 
@@ -138,7 +142,7 @@ HelpTopic HelpStartMenu()
     const QStringList closing = {
         QStringLiteral("Tutti gli archivi possono essere esportati in un file di foglio di "
                        "calcolo, leggibile da qualsiasi programma in grado di gestire i file "
-                       "XLS."),
+                       "XLS, oppure in una cartella di lavoro di Excel (XLSX)."),
         QStringLiteral("L'accesso al programma è protetto da una password, che l'utente può "
                        "cambiare a suo piacimento; per il primo accesso la password è %1.")
             .arg(QString::fromLatin1(FirstAccessPassword)),

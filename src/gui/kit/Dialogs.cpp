@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 
 const QString ArchiveErrorText = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
@@ -111,6 +112,35 @@ QString Dialogs::OpenFile(QWidget *parent, const QString &caption, const QString
     if (g_script)
         return g_script->openFiles.isEmpty() ? QString() : g_script->openFiles.takeFirst();
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+std::optional<SaveFileChoice> Dialogs::SaveFile(QWidget *parent, const QString &caption, const QString &proposedPath,
+                                                const QStringList &filters)
+{
+    if (g_script) {
+        g_script->saveDialogs.append({caption, proposedPath, filters});
+        if (!g_script->saveFiles.isEmpty())
+            return g_script->saveFiles.takeFirst();
+        return SaveFileChoice{proposedPath, filters.value(0)};
+    }
+    // The extension of a file type "Name (*.ext)", added to a name typed without one.
+    static const QRegularExpression extension(QStringLiteral("\\(\\*\\.([^ )]+)"));
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    const auto useFilter = [&](const QString &filter) {
+        dialog.setDefaultSuffix(extension.match(filter).captured(1));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useFilter);
+    if (!filters.isEmpty()) {
+        dialog.selectNameFilter(filters.first());
+        useFilter(filters.first());
+    }
+    dialog.selectFile(proposedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveFileChoice{dialog.selectedFiles().first(), dialog.selectedNameFilter()};
 }
 
 bool Dialogs::Print(QWidget *parent, QPrinter *printer)

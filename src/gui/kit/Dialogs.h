@@ -21,6 +21,12 @@ enum class MessageKind {
     Plain,       // button OK alone
 };
 
+// A file chosen in a file-save dialog, with the file type chosen there.
+struct SaveFileChoice {
+    QString path;
+    QString filter;
+};
+
 namespace Dialogs {
 QMessageBox::StandardButton Message(QWidget *parent, MessageKind kind, const QString &text);
 // A question box: true unless the answer is No.
@@ -36,6 +42,12 @@ bool AskOverwriteChangedCard(QWidget *parent);
 std::optional<QString> Input(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
 // A file-open dialog; empty text when cancelled.
 QString OpenFile(QWidget *parent, const QString &caption, const QString &folder, const QString &filter);
+// A file-save dialog opened on proposedPath, offering the file types of
+// filters (the first chosen at first); a name typed without an extension gets
+// the chosen type's, and an existing file is replaced only when the user
+// confirms. Nothing when cancelled.
+std::optional<SaveFileChoice> SaveFile(QWidget *parent, const QString &caption, const QString &proposedPath,
+                                       const QStringList &filters);
 // The print dialog for the printer; true when the user confirms.
 bool Print(QWidget *parent, QPrinter *printer);
 // Runs one of our own dialogs modally and returns its result code.
@@ -56,6 +68,11 @@ struct ShownMessage {
     MessageKind kind;
     QString text;
 };
+struct ShownSaveDialog {
+    QString caption;
+    QString proposedPath;
+    QStringList filters;
+};
 
 class ScriptedDialogs
 {
@@ -74,6 +91,12 @@ public:
     QList<std::optional<QString>> inputs;
     // Files chosen in the next file-open dialogs; default cancel.
     QStringList openFiles;
+    // Every file-save dialog shown, in order.
+    QList<ShownSaveDialog> saveDialogs;
+    // Answers to the next file-save dialogs (nullopt = cancelled); when none
+    // is left the proposed file is saved under the first file type, as
+    // pressing Salva would.
+    QList<std::optional<SaveFileChoice>> saveFiles;
     // Acts on a printer instead of the print dialog; default: cancelled.
     std::function<bool(QPrinter *)> onPrint;
     // Acts on our own dialog while it is "open"; when unset the dialog is

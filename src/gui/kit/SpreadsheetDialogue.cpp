@@ -3,11 +3,15 @@
 #include "gui/kit/TMisc.h"
 #include "core/storage/Environment.h"
 #include "core/storage/IoError.h"
+#include "core/storage/SpreadsheetFile.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileInfo>
+
+const QString SpreadsheetSaveCaption = QStringLiteral("Salva il foglio di calcolo");
 
 bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QString &sheetName,
                           const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows,
@@ -15,11 +19,23 @@ bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QStrin
 {
     if (!Dialogs::Ask(parent, SpreadsheetAskText))
         return false;
-    const QString path = ProgramFolder() + fileName;
+    const std::optional<SaveFileChoice> chosen =
+        Dialogs::SaveFile(parent, SpreadsheetSaveCaption, ProgramFolder() + fileName, SpreadsheetFilters());
+    if (!chosen)
+        return false;
+    const SpreadsheetTarget target = SpreadsheetTargetFor(chosen->path, chosen->filter);
+    // The dialogue asked about the name as typed; when the file type's
+    // extension was added, an existing file of the final name is asked about
+    // here, so it is never replaced unasked.
+    if (target.path != chosen->path && QFileInfo::exists(target.path)
+        && !Dialogs::Ask(parent, QStringLiteral("Attenzione: esiste già un file con il nome %1.\r\n\r\n"
+                                                "Si vuole sovrascrivere il file esistente?")
+                                     .arg(QFileInfo(target.path).fileName())))
+        return false;
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         ScanFeedback feedback(progress);
-        WriteSpreadsheet(path, sheetName, columns, rows, feedback.Progress());
+        WriteSpreadsheetFile(target, sheetName, columns, rows, feedback.Progress());
         QApplication::restoreOverrideCursor();
     } catch (const IoError &) {
         QApplication::restoreOverrideCursor();
@@ -27,6 +43,6 @@ bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QStrin
         return false;
     }
     if (Dialogs::Ask(parent, SpreadsheetDoneText))
-        TMisc::Open(path);
+        TMisc::Open(target.path);
     return true;
 }

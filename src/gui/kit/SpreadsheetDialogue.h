@@ -1,11 +1,16 @@
 #pragma once
-// The dialogue of an export button: asks to go on, writes the spreadsheet file
-// in the program folder, says so and offers to open it; a failure is told
-// with the export's own message and leaves any previous file whole.
+// The dialogue of an export button: asks to go on, asks where to save the
+// spreadsheet file and in which of the two formats (proposing the export's
+// file in the program folder, as .xls), writes it, says so and offers to open
+// it; a failure is told with the export's own message and leaves any previous
+// file whole, and no new one.
 #include "core/storage/SpreadsheetExport.h"
 
 class QProgressBar;
 class QWidget;
+
+// The caption of the save dialog.
+extern const QString SpreadsheetSaveCaption;
 
 // True when the file was written. A long write shows its progress on the bar
 // (when given) and the window keeps repainting.
