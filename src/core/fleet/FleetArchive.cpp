@@ -47,6 +47,6 @@ VehicleRecord FleetArchive::AsStored(const VehicleRecord &card)
 
 void FleetArchive::Reach(const QString &path)
 {
-    RecordFile archive(path, VehicleRecord::Size);
+    RecordFile archive(path, VehicleRecord::Size, RecordFile::Access::Read);
     archive.close();
 }

@@ -28,7 +28,8 @@ std::optional<VehicleRecord> RewriteCardIfUnchanged(int cardNumber, const Vehicl
                                                     const VehicleRecord &card, const QString &path = Path());
 // The card as a read gives it back after it has been stored.
 VehicleRecord AsStored(const VehicleRecord &card);
-// Opens (creating when missing) and closes the archive: proves it can be reached.
+// Opens for reading (creating when missing, where the folder allows) and
+// closes the archive: proves it can be reached.
 void Reach(const QString &path = Path());
 } // namespace FleetArchive
 
