@@ -57,13 +57,16 @@ void TfrmExpVisite::showEvent(QShowEvent *event)
         FormShow();
 }
 
-// Every card of the editor's archive; what was read before a failure stays.
+// Every card of the editor's archive; what was read before a failure stays
+// in view, but is never exported.
 void TfrmExpVisite::FormShow()
 {
     RegisterEditor *editor = Navigator::As<RegisterEditor>(ScreenId::Register);
+    m_readWhole = false;
     try {
         ScanFeedback feedback(ui->prgAvanzamento);
         m_grid->Fill(editor ? editor->ArchivePath() : QString(), feedback.Progress());
+        m_readWhole = true;
     } catch (const IoError &) {
         Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
     }
@@ -75,7 +78,7 @@ void TfrmExpVisite::cmdEsportaClick()
 {
     ui->grdRecords->setFocus();
     RunSpreadsheetExport(this, RegisterExportFileName, RegisterExportSheetName, RegisterExportColumns(), *m_grid,
-                         ui->prgAvanzamento);
+                         m_readWhole, ui->prgAvanzamento);
 }
 
 void TfrmExpVisite::cmdGuidaClick()

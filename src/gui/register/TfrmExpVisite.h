@@ -27,4 +27,6 @@ private:
 
     std::unique_ptr<Ui::TfrmExpVisite> ui;
     std::unique_ptr<CardGridModel> m_grid;
+    // The grid holds every card of the archive (its reading did not fail).
+    bool m_readWhole = false;
 };
