@@ -10,6 +10,7 @@
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/Navigator.h"
 #include "gui/kit/Pictures.h"
+#include "gui/kit/StorageFeedback.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ void CreateWindows()
     LoadPictures();
     InstallButtonKeys();
     InstallClickableAccessibility();
+    InstallStorageFeedback();
     addScreen(ScreenId::Login, new TfrmPassword());
     addScreen(ScreenId::StartMenu, new TfrmAvvio());
     addScreen(ScreenId::ChangePassword, new TfrmCambiaPassword());

@@ -4,6 +4,7 @@
 #include "gui/kit/Dialogs.h"
 #include "gui/help/HelpTopics.h"
 #include "core/access/PasswordStore.h"
+#include "core/storage/FileWrites.h"
 #include "gui/kit/Navigator.h"
 #include "gui/Startup.h"
 #include "gui/access/TfrmAvvio.h"
@@ -22,9 +23,9 @@
 
 namespace {
 const QString WrongPassword = QStringLiteral("Attenzione: password errata.");
-const QString ReadingError = QStringLiteral(
-    "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
-    "Si consiglia di reinstallare il software.");
+const QString DamagedStore = QStringLiteral(
+    "Attenzione: il file della password è mancante o danneggiato. "
+    "Ripristinarlo da una copia di sicurezza o rivolgersi all'amministratore.");
 const QString WrongOld = QStringLiteral("Attenzione: vecchia password errata.");
 const QString NotConfirmed = QStringLiteral(
     "Attenzione: la nuova password non è stata confermata correttamente. "
@@ -192,28 +193,27 @@ private slots:
         QVERIFY(!ok->isEnabled());
     }
 
-    // What a missing, empty, damaged or unreadable store does to both windows.
+    // A missing, empty, garbage, incomplete or unreadable store: both windows
+    // say the store is damaged (never that the password is wrong), nobody
+    // gets in and the store stays as it was.
     void storeProblems_data()
     {
-        QTest::addColumn<QByteArray>("store"); // empty: no file at all
+        QTest::addColumn<QByteArray>("store"); // null: no file at all
         QTest::addColumn<bool>("unreadable");
-        QTest::addColumn<QString>("loginMessage");
-        QTest::addColumn<QString>("changeMessage");
-        QTest::newRow("no store") << QByteArray() << false << WrongPassword << WrongOld;
-        QTest::newRow("empty value") << QByteArray("[Accesso]\r\nValore=\r\n") << false << WrongPassword << WrongOld;
-        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=5G21\r\n") << false << ReadingError
-                                         << ChangeError;
-        QTest::newRow("unreadable file") << CryptEncode(first()).toLatin1() << true
-                                         << ReadingError << ChangeError;
+        QTest::newRow("no store") << QByteArray() << false;
+        QTest::newRow("empty file") << QByteArray("") << false;
+        QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16) << false;
+        QTest::newRow("no section") << ("Valore=" + CryptEncode(first()).toLatin1() + "\r\n") << false;
+        QTest::newRow("empty value") << QByteArray("[Accesso]\r\nValore=\r\n") << false;
+        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=5G21\r\n") << false;
+        QTest::newRow("unreadable file") << CryptEncode(first()).toLatin1() << true;
     }
     void storeProblems()
     {
         QFETCH(QByteArray, store);
         QFETCH(bool, unreadable);
-        QFETCH(QString, loginMessage);
-        QFETCH(QString, changeMessage);
         QFile::remove(PasswordStore::Path());
-        if (!store.isEmpty())
+        if (!store.isNull())
             program->dir.write(PasswordStore::FileName, unreadable ? "[Accesso]\r\nValore=" + store + "\r\n" : store);
         if (unreadable)
             QFile::setPermissions(PasswordStore::Path(), QFileDevice::WriteOwner);
@@ -223,7 +223,7 @@ private slots:
             AsOrdinaryUser user;
             tryLogin(first());
         }
-        QCOMPARE(program->script.lastMessage(), loginMessage);
+        QCOMPARE(program->script.lastMessage(), DamagedStore);
         QCOMPARE(program->script.messages.last().kind, MessageKind::Plain);
         QVERIFY(login()->isVisible());
         QVERIFY(!Navigator::Screen(ScreenId::StartMenu)->isVisible());
@@ -234,7 +234,7 @@ private slots:
             AsOrdinaryUser user;
             QTest::mouseClick(control<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
         }
-        QCOMPARE(program->script.lastMessage(), changeMessage);
+        QCOMPARE(program->script.lastMessage(), DamagedStore);
         QCOMPARE(program->script.messages.last().kind, MessageKind::Plain);
         QVERIFY(change()->isVisible());
         QCOMPARE(program->dir.bytes(PasswordStore::FileName), before);
@@ -354,6 +354,24 @@ private slots:
             tryLogin(first());
         }
         QVERIFY(Navigator::Screen(ScreenId::StartMenu)->isVisible());
+    }
+
+    // A full disk is named as such, and the old password stays in force.
+    void fullDiskKeepsTheOldPassword()
+    {
+        const QByteArray before = program->dir.bytes(PasswordStore::FileName);
+        openChange();
+        fillChange(first(), "nuova", "nuova");
+        WriteFaults::FailFlush(1, true);
+        QTest::mouseClick(control<QPushButton>(change(), "cmdOK"), Qt::LeftButton);
+        WriteFaults::Clear();
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].text,
+                 QStringLiteral("Attenzione: spazio su disco esaurito. La nuova password non è stata salvata: resta "
+                                "valida quella precedente.\n\r\n\rLiberare spazio sul disco che ospita la cartella "
+                                "del programma e riprovare."));
+        QVERIFY(change()->isVisible());
+        QCOMPARE(program->dir.bytes(PasswordStore::FileName), before);
     }
 
     // Enter walks the three fields in a ring and never changes the password;

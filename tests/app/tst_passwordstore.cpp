@@ -44,12 +44,12 @@ private slots:
         }
     }
 
-    void changeWithAnUnreadableStore()
+    void changeWithADamagedStore()
     {
         TempProgramFolder dir;
         dir.write("unins000.dll", "[Accesso]\r\nValore=ZZ\r\n");
-        QCOMPARE(PasswordStore::ChangePassword("A", "B", "B"), PasswordStore::PasswordChange::StoreUnreadable);
-        QCOMPARE(PasswordStore::CheckLogin("A"), PasswordStore::LoginCheck::StoreUnreadable);
+        QCOMPARE(PasswordStore::ChangePassword("A", "B", "B"), PasswordStore::PasswordChange::StoreDamaged);
+        QCOMPARE(PasswordStore::CheckLogin("A"), PasswordStore::LoginCheck::StoreDamaged);
         QCOMPARE(PasswordStore::CheckLogin("  "), PasswordStore::LoginCheck::Empty);
     }
 

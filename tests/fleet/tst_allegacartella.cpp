@@ -7,6 +7,7 @@
 #include "core/fleet/FleetArchive.h"
 #include "core/fleet/VehicleRecord.h"
 #include "gui/kit/Dialogs.h"
+#include "core/storage/FileWrites.h"
 
 #include "TestSupport.h"
 
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +23,10 @@
 #include <QTest>
 #include <functional>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 const QString Overwrite = QStringLiteral(
@@ -119,6 +125,8 @@ private slots:
             QVERIFY(button(d, "btnApri02")->isEnabled());
             QVERIFY(!button(d, "btnApri03")->isEnabled());
 
+            QVERIFY(QDir().mkpath(program->dir.path("Documenti_Allegati")));
+            program->dir.write("Documenti_Allegati/polizza.pdf", "PDF");
             click(d, "btnApri02");
             QCOMPARE(program->script.shellOpens, QStringList{attached("polizza.pdf")});
 
@@ -257,6 +265,115 @@ private slots:
             QFile::setPermissions(program->dir.path("Documenti_Allegati"),
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         }
+    }
+
+    // A name the card's field cannot hold exactly (letters outside its code
+    // page, more characters than it holds) is never stored cut or with "?":
+    // the document is copied under a name it holds, the user is told, and the
+    // saved card names exactly the file in the folder. A name of its own
+    // never replaces another document.
+    void nameTheCardCannotHold_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("taken"); // a document already in the folder
+        QTest::newRow("Cyrillic") << "документ.pdf" << "dokument.pdf" << QString();
+        QTest::newRow("Cyrillic, name taken") << "документ.pdf" << "dokument_2.pdf" << "dokument.pdf";
+        QTest::newRow("CJK") << "日本語.txt" << "allegato.txt" << QString();
+        QTest::newRow("255 characters") << QString(251, 'n') + ".txt" << QString(246, 'n') + ".txt" << QString();
+    }
+
+    void nameTheCardCannotHold()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, held);
+        QFETCH(QString, taken);
+        if (!taken.isEmpty()) {
+            QVERIFY(QDir().mkpath(program->dir.path("Documenti_Allegati")));
+            program->dir.write("Documenti_Allegati/" + taken, "another document");
+        }
+        program->script.openFiles = {userFile(file, "the document")};
+        withDialog([&](QDialog *d) {
+            click(d, "btnSfoglia01");
+            QCOMPARE(edit(d, "txtFile01")->text(), held);
+            click(d, "btnApplica");
+        });
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Information);
+        QCOMPARE(program->script.messages[0].text,
+                 QStringLiteral("Il nome del file \"%1\" contiene caratteri che la scheda non può conservare o supera "
+                                "i 250 caratteri.\r\n\r\nIl documento è stato allegato con il nome \"%2\".")
+                     .arg(file, held));
+        QCOMPARE(bytesOf(attached(held)), QByteArray("the document"));
+        if (!taken.isEmpty())
+            QCOMPARE(bytesOf(attached(taken)), QByteArray("another document"));
+
+        editor->findChild<QComboBox *>("txtVeicolo")->setEditText("Autovettura");
+        for (const char *name : {"txtMarca", "txtModello", "txtTarga"})
+            editor->findChild<QLineEdit *>(name)->setText("X");
+        QTest::mouseClick(editor->findChild<QWidget *>("cmdSalva"), Qt::LeftButton);
+        const VehicleRecord card = VehicleRecord::fromBytes(program->dir.bytes("Flotta_Automezzi.pro"));
+        QCOMPARE(card.File01, held);
+        QVERIFY(QFileInfo(attached(card.File01)).isFile());
+    }
+
+    // Only ordinary files are attached: a pipe (which nobody may ever write
+    // to), a device, a folder are refused at once with a message.
+    void specialFilesAreRefused()
+    {
+        QStringList special {docs.path()};
+#ifdef Q_OS_UNIX
+        const QString fifo = docs.filePath("coda");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        special << fifo << "/dev/zero";
+#endif
+        loadCardWithSlots({{"libretto.pdf", "", ""}, {}});
+        for (const QString &source : special) {
+            program->script.messages.clear();
+            program->script.openFiles = {source};
+            withDialog([&](QDialog *d) {
+                click(d, "btnSfoglia01");
+                QCOMPARE(edit(d, "txtFile01")->text(), QStringLiteral("libretto.pdf"));
+            });
+            QCOMPARE(program->script.messages.size(), 1);
+            QCOMPARE(program->script.messages[0].kind, MessageKind::Warning);
+            QCOMPARE(program->script.messages[0].text,
+                     QStringLiteral("Attenzione: \"%1\" non è un documento ma una cartella o un file speciale del "
+                                    "sistema (una periferica, una coda di comunicazione) e non può essere allegato."
+                                    "\r\n\r\nScegliere un documento, un'immagine o un altro file ordinario.")
+                         .arg(QFileInfo(source).fileName()));
+        }
+        QVERIFY(QDir(program->dir.path("Documenti_Allegati")).isEmpty());
+    }
+
+    // "Apri" on a document no longer in the folder says so, and opens nothing.
+    void openingAMissingDocumentSaysSo()
+    {
+        loadCardWithSlots({{"", "", "sparito.pdf"}, {}});
+        withDialog([&](QDialog *d) { click(d, "btnApri03"); });
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Warning);
+        QCOMPARE(program->script.messages[0].text,
+                 QStringLiteral("Attenzione: il documento \"sparito.pdf\" non si trova nella cartella dei documenti "
+                                "allegati: potrebbe essere stato spostato o cancellato.\r\n\r\nPer allegarlo di nuovo "
+                                "premere \"Sfoglia...\"."));
+        QVERIFY(program->script.shellOpens.isEmpty());
+    }
+
+    // A full disk is named as such; the slot keeps its name.
+    void copyOnAFullDiskSaysSo()
+    {
+        program->script.openFiles = {userFile("polizza.pdf", "nuova")};
+        withDialog([&](QDialog *d) {
+            WriteFaults::FailWrite(1, 0, true);
+            click(d, "btnSfoglia01");
+            WriteFaults::Clear();
+            QCOMPARE(edit(d, "txtFile01")->text(), QString());
+        });
+        QCOMPARE(program->script.lastMessage(),
+                 QStringLiteral("Attenzione: spazio su disco esaurito. Il documento non è stato allegato.\n\r\n\r"
+                                "Liberare spazio sul disco che ospita la cartella del programma e riprovare."));
+        QVERIFY(!QFile::exists(attached("polizza.pdf")));
     }
 
     // Enter in a slot's edit moves the focus on and presses no button: no file

@@ -163,21 +163,30 @@ private slots:
         QTest::newRow("file not writable") << "file";
     }
 
-    // Reading the archive fails: told, the grid keeps its empty rows. Writing
-    // the file fails: the export's own message, nothing opened.
+    // Reading the archive fails: told, the grid keeps its empty rows, and
+    // Esporta writes nothing over the previous export. Writing the file
+    // fails: the export's own message, nothing opened.
     void failures()
     {
         QFETCH(QString, failure);
-        if (failure == "archive")
+        if (failure == "archive") {
             QVERIFY(QDir().mkdir(program->dir.path("Flotta_Automezzi.pro")));
-        else
+            program->dir.write("Flotta_Automezzi.xls", "the export of four vehicles");
+        } else {
             QVERIFY(QDir().mkdir(program->dir.path("Flotta_Automezzi.xls")));
+        }
         withDialog([&](QDialog *d) {
             QCOMPARE(grid(d)->model()->rowCount(), 10);
-            if (failure == "file")
-                click(d, "cmdEsporta");
+            click(d, "cmdEsporta");
         });
-        QCOMPARE(program->script.lastMessage(), failure == "archive" ? ArchiveErrorText : SpreadsheetFailedText);
+        if (failure == "archive") {
+            QCOMPARE(program->script.messages.size(), 2);
+            QCOMPARE(program->script.messages[0].text, ArchiveErrorText);
+            QCOMPARE(program->script.messages[1].text, SpreadsheetNotReadText("Flotta_Automezzi.xls"));
+            QCOMPARE(program->dir.bytes("Flotta_Automezzi.xls"), QByteArray("the export of four vehicles"));
+        } else {
+            QCOMPARE(program->script.lastMessage(), SpreadsheetFailedText);
+        }
         QVERIFY(program->script.shellOpens.isEmpty());
     }
 

@@ -3,6 +3,7 @@
 #include "gui/register/TfrmRegistro.h"
 #include "core/register/VisitRecord.h"
 #include "gui/kit/CardList.h"
+#include "core/storage/FileWrites.h"
 
 #include "core/storage/FileWrites.h"
 #include "core/storage/SpreadsheetFile.h"
@@ -257,17 +258,63 @@ private slots:
         }
         QCOMPARE(program->dir.bytes(Export), QByteArray("previous export"));
         QCOMPARE(program->dir.bytes(Workbook), QByteArray("previous workbook"));
+
+        // A full disk is named as such.
+        openExport([&](QDialog *dialog) {
+            WriteFaults::FailWrite(1, 100, true);
+            QTest::mouseClick(control(dialog, "cmdEsporta"), Qt::LeftButton);
+            WriteFaults::Clear();
+        });
+        QCOMPARE(program->script.lastMessage(),
+                 QStringLiteral("Attenzione: spazio su disco esaurito. Il file \"Ingressi_e_Uscite_Veicoli.xls\" non è "
+                                "stato scritto: un file esportato in precedenza resta com'era.\n\r\n\rLiberare spazio "
+                                "sul disco che ospita la cartella del programma e riprovare."));
+        QCOMPARE(program->dir.bytes(Export), QByteArray("previous export"));
         QCOMPARE(program->script.shellOpens, QStringList());
         // Nothing left beside them (no new workbook, no temporary file).
         QCOMPARE(QDir(program->dir.folder()).entryList(QDir::Files | QDir::Hidden),
                  (QStringList{"2026.vis", Export, Workbook}));
     }
 
-    void unreadableArchiveIsToldAndTheBlankGridStays()
+    // An archive that cannot be read whole is told when the window opens, and
+    // Esporta then writes nothing: an export of part of the archive (or of
+    // blank rows) would pass for the whole one and replace a good file.
+    void unreadableArchiveIsNeverExported()
     {
+        program->dir.write(Export, "the export of four cards");
         QDir(program->dir.folder()).mkdir("2026.vis");
-        openExport([&](QDialog *dialog) { QCOMPARE(grid(dialog)->rowCount(), 10); });
-        QCOMPARE(program->script.lastMessage(), ListReadFailedText);
+        openExport([&](QDialog *dialog) {
+            QCOMPARE(grid(dialog)->rowCount(), 10);
+            QTest::mouseClick(control(dialog, "cmdEsporta"), Qt::LeftButton);
+        });
+        QCOMPARE(program->script.messages.size(), 2);
+        QCOMPARE(program->script.messages[0].text, ListReadFailedText);
+        QCOMPARE(program->script.messages[1].kind, MessageKind::Plain);
+        QCOMPARE(program->script.messages[1].text,
+                 QStringLiteral("Attenzione: non tutte le schede dell'archivio sono state lette, perciò il file "
+                                "\"Ingressi_e_Uscite_Veicoli.xls\" non è stato scritto: un file esportato in "
+                                "precedenza resta com'era.\n\r\n\rChiudere la finestra, accertarsi che l'archivio "
+                                "sia raggiungibile e riprovare."));
+        QCOMPARE(program->dir.bytes(Export), QByteArray("the export of four cards"));
+        QCOMPARE(program->script.shellOpens, QStringList());
+    }
+
+    // A read-only archive is read whole and exported.
+    void readOnlyArchiveIsExported()
+    {
+        program->dir.write("2026.vis", Card("AA111AA", {}).toBytes() + Card("BB222BB", {}).toBytes());
+        QFile::setPermissions(program->dir.path("2026.vis"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        openExport([&](QDialog *dialog) {
+            {
+                AsOrdinaryUser user;
+                dialog->hide();
+                dialog->show(); // opened as the ordinary user
+            }
+            QCOMPARE(grid(dialog)->rowCount(), 2);
+            QTest::mouseClick(control(dialog, "cmdEsporta"), Qt::LeftButton);
+        });
+        QCOMPARE(program->script.lastMessage(), SpreadsheetDoneText);
+        QCOMPARE(program->dir.bytes(Export).count("<tr>"), 3);
     }
 
     void helpIconOpensTheExportTopic()

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -456,6 +459,117 @@ private slots:
         HandOver(editor, Navigator::Screen(ScreenId::StartMenu));
         HandOver(Navigator::Screen(ScreenId::StartMenu), editor);
         QCOMPARE(panInfo->text(), QString());
+    }
+
+    // A read-only archive (a read-only share, an archive marked read-only)
+    // is consulted as any other: the arrows show its cards; only a save is
+    // refused (above).
+    void readOnlyArchiveIsConsulted()
+    {
+        program->dir.write("2021.vis", Card(1) + Card(2));
+        QVERIFY(QFile::setPermissions(program->dir.path("2021.vis"), QFileDevice::ReadOwner | QFileDevice::ReadGroup
+                                                                 | QFileDevice::ReadOther));
+        AsOrdinaryUser user;
+        click("cmdUltimo");
+        QCOMPARE(position(), QStringLiteral("2"));
+        QCOMPARE(field("txtTarga")->text(), QStringLiteral("TG002"));
+        click("cmdIndietro");
+        QCOMPARE(position(), QStringLiteral("1"));
+        QCOMPARE(program->script.messages.size(), 0);
+    }
+
+    // While a save waits for another workstation's lock, the window goes on
+    // painting (and so answering the accessibility bus), shows a wait cursor
+    // and says why in its status line; then the save ends as usual and the
+    // status line says what it said before.
+    void saveWaitingForTheLockKeepsTheWindowAlive()
+    {
+        program->dir.write("2021.vis", Card(1));
+        fillValidCard();
+        auto *status = label("panInfo");
+        const QString before = status->text();
+        LockHeldElsewhere other(program->dir.path("2021.vis"), 1500);
+        QVERIFY(other.holding());
+
+        struct Seen {
+            QString status;
+            int cursor = -1;
+            int paints = 0;
+        } seen;
+        struct PaintCounter : QObject {
+            int *paints;
+            explicit PaintCounter(int *p) : paints(p) {}
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    ++*paints;
+                return false;
+            }
+        } counter(&seen.paints);
+        status->installEventFilter(&counter);
+        QTimer::singleShot(300, editor, [&] {
+            seen.status = status->text();
+            if (const QCursor *cursor = QApplication::overrideCursor())
+                seen.cursor = cursor->shape();
+            seen.paints = 0;
+            status->update();
+        });
+        click("btnSalva");
+        status->removeEventFilter(&counter);
+
+        QCOMPARE(seen.status, QStringLiteral("Archivio in uso da un'altra postazione: attendere..."));
+        QCOMPARE(seen.cursor, int(Qt::WaitCursor));
+        QVERIFY(seen.paints > 0);
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].text, Inserted);
+        QCOMPARE(position(), QStringLiteral("2"));
+        QCOMPARE(status->text(), before);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // A save cut short by an older copy of the program left 700 bytes after
+    // the last whole card: they are kept in a file of their own and the
+    // operator is told once; the card goes at the first whole position.
+    void looseTailIsKeptAndTold()
+    {
+        const QByteArray tail = Card(3).left(700);
+        program->dir.write("2021.vis", Card(1) + Card(2) + tail);
+        fillValidCard();
+        click("btnSalva");
+        QCOMPARE(program->script.messages.size(), 2);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Warning);
+        QCOMPARE(program->script.messages[0].text,
+                 QStringLiteral("Attenzione: l'archivio \"2021.vis\" terminava con 700 byte che non formano una scheda "
+                                "intera (un salvataggio interrotto o una copia danneggiata).\r\n\r\nQuei byte sono stati "
+                                "conservati nel file \"2021.vis.coda_20210305_074530\", accanto all'archivio, e la "
+                                "scheda è stata salvata dopo l'ultima scheda intera."));
+        QCOMPARE(program->script.messages[1].text, Inserted);
+        QCOMPARE(position(), QStringLiteral("3"));
+        QCOMPARE(program->dir.bytes("2021.vis.coda_20210305_074530"), tail);
+        QCOMPARE(archive().size(), 3 * 1366);
+        QCOMPARE(archive().left(2 * 1366), Card(1) + Card(2));
+
+        click("btnNuovo");
+        fillValidCard();
+        click("btnSalva");
+        QCOMPARE(program->script.messages.size(), 3);
+        QCOMPARE(position(), QStringLiteral("4"));
+    }
+
+    // Every field is one line: line breaks and tabs pasted into a field are
+    // stored as blanks.
+    void fieldsAreStoredOnOneLine()
+    {
+        fillValidCard();
+        QApplication::clipboard()->setText(QStringLiteral("prima riga\nseconda\triga\r\nterza"));
+        field("txtNote")->setFocus();
+        QTest::keyClick(field("txtNote"), Qt::Key_V, Qt::ControlModifier);
+        field("txtConduttore")->setText(QStringLiteral("Rossi\tMario"));
+        click("btnSalva");
+        QCOMPARE(program->script.lastMessage(), Inserted);
+        const VisitRecord stored = YearArchive::At(program->dir.path("2021.vis")).Read(1);
+        QCOMPARE(stored.Note, QStringLiteral("prima riga seconda riga terza"));
+        QCOMPARE(stored.Conduttore, QStringLiteral("Rossi Mario"));
     }
 
     void dateFieldsOpenThePicker_data()

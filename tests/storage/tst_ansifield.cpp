@@ -17,6 +17,11 @@ private slots:
         QTest::newRow("cut to capacity") << 3 << "abcdef" << QByteArray("\x03" "abc", 4);
         QTest::newRow("code page") << 2 << "Sì" << QByteArray("\x02" "S\xEC", 3);
         QTest::newRow("inner blanks kept") << 5 << "a  b" << QByteArray("\x04" "a  b\0", 6);
+        // Every field is one line: breaks and tabs inside become blanks.
+        QTest::newRow("tab inside") << 5 << "a\tb" << QByteArray("\x03" "a b\0\0", 6);
+        QTest::newRow("CR LF inside is one blank") << 5 << "a\r\nb" << QByteArray("\x03" "a b\0\0", 6);
+        QTest::newRow("LF, line separator") << 5 << QString("a\nb") + QChar(0x2028) + "c"
+                                           << QByteArray("\x05" "a b c", 6);
     }
     void store()
     {

@@ -119,9 +119,10 @@ private slots:
         }
         QTest::newRow("append, read-only folder, no archive yet") << Writer::Append << Cause::ReadOnlyFolderNoFile << true;
         // A share that lets the files be written but not the folder: a card
-        // goes into its archive in place; the store is replaced whole, which
-        // the folder must allow.
-        QTest::newRow("append, read-only folder") << Writer::Append << Cause::ReadOnlyFolder << false;
+        // goes into its archive in place, but not over the archive's loose
+        // tail, which cannot be kept beside it; the store is replaced whole,
+        // which the folder must allow.
+        QTest::newRow("append, read-only folder") << Writer::Append << Cause::ReadOnlyFolder << true;
         QTest::newRow("rewrite, read-only folder") << Writer::Rewrite << Cause::ReadOnlyFolder << false;
         QTest::newRow("password change, read-only folder") << Writer::Password << Cause::ReadOnlyFolder << true;
         QTest::newRow("export, read-only folder") << Writer::ExportFile << Cause::ReadOnlyFolder << true;
@@ -224,45 +225,45 @@ private slots:
         QVERIFY(save(writer, dir.path(name)));
     }
 
-    // A store whose file, section or key is missing or whose value is not
-    // hexadecimal: no password matches it and a change is refused, the file
-    // as it was.
+    // A store that is missing, empty, garbage, or lacks its section, key or
+    // a value that deciphers: nobody gets in and no change is made, and both
+    // say the store is damaged rather than that the password is wrong.
     void damagedStoreRefusesLoginAndChange_data()
     {
-        QTest::addColumn<QByteArray>("store");
-        QTest::addColumn<int>("login");
-        QTest::addColumn<int>("change");
-        using L = PasswordStore::LoginCheck;
-        using C = PasswordStore::PasswordChange;
-        QTest::newRow("no key") << QByteArray("[Accesso]\r\nAltro=12\r\n") << int(L::Wrong) << int(C::WrongOld);
-        QTest::newRow("empty value") << QByteArray("[Accesso]\r\nValore=\r\n") << int(L::Wrong) << int(C::WrongOld);
-        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=4G\r\n") << int(L::StoreUnreadable)
-                                         << int(C::StoreUnreadable);
-        QTest::newRow("binary bytes") << QByteArray("\x00\xFF[Accesso\x00]\nValore\x01=", 18) << int(L::Wrong)
-                                      << int(C::WrongOld);
+        QTest::addColumn<QByteArray>("store"); // null: no file at all
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("empty file") << QByteArray("");
+        QTest::newRow("garbage") << QByteArray("\x00\xFF[Accesso\x00]\nValore\x01=", 18);
+        QTest::newRow("no section") << QByteArray("[Altro]\r\nValore=1A2B\r\n");
+        QTest::newRow("no key") << QByteArray("[Accesso]\r\nAltro=12\r\n");
+        QTest::newRow("empty value") << QByteArray("[Accesso]\r\nValore=\r\n");
+        QTest::newRow("not hexadecimal") << QByteArray("[Accesso]\r\nValore=4G\r\n");
     }
 
     void damagedStoreRefusesLoginAndChange()
     {
         QFETCH(QByteArray, store);
-        QFETCH(int, login);
-        QFETCH(int, change);
         TempProgramFolder dir;
-        dir.write(Store, store);
-        QCOMPARE(int(PasswordStore::CheckLogin(QStringLiteral("SEGRETO"))), login);
-        QCOMPARE(int(PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("N"), QStringLiteral("N"))),
-                 change);
+        if (!store.isNull())
+            dir.write(Store, store);
+        QCOMPARE(PasswordStore::CheckLogin(QStringLiteral("SEGRETO")), PasswordStore::LoginCheck::StoreDamaged);
+        QCOMPARE(PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("N"), QStringLiteral("N")),
+                 PasswordStore::PasswordChange::StoreDamaged);
+        QCOMPARE(QFile::exists(dir.path(Store)), !store.isNull());
         QCOMPARE(dir.bytes(Store), store);
     }
 
     // A card past the end of a truncated archive is not there: reading it
-    // fails, rewriting it fails without leaving a gap of blank cards, and the
-    // next new card goes over the incomplete tail.
+    // fails, rewriting it fails without leaving a gap of blank cards. The
+    // next new card goes at the first whole position, once the loose tail is
+    // kept beside the archive; both archives alike.
     void truncatedLastCard()
     {
         TempProgramFolder dir;
+        const FixedClock clock(QDateTime(QDate(2021, 3, 5), QTime(7, 45, 9)));
         const QByteArray whole = card("A").toBytes();
-        dir.write(Archive, whole + card("B").toBytes().left(700));
+        const QByteArray tail = card("B").toBytes().left(700);
+        dir.write(Archive, whole + tail);
         const QString path = dir.path(Archive);
         QCOMPARE(YearArchive::At(path).Count(), 1);
         QVERIFY_THROWS_EXCEPTION(IoError, YearArchive::At(path).Read(2));
@@ -271,6 +272,74 @@ private slots:
         QCOMPARE(dir.bytes(Archive).size(), qint64(whole.size() + 700));
         QCOMPARE(YearArchive::At(path).Append(card("C")), 2);
         QCOMPARE(dir.bytes(Archive), whole + card("C").toBytes());
+        QCOMPARE(dir.bytes(QStringLiteral("2021.vis.coda_20210305_074509")), tail);
+
+        VehicleRecord vehicle;
+        vehicle.Targa = QStringLiteral("AB123CD");
+        const QByteArray fleetTail = vehicle.toBytes().left(700);
+        dir.write(QString::fromLatin1(FleetArchive::FileName), vehicle.toBytes() + fleetTail);
+        QCOMPARE(FleetArchive::AppendCard(vehicle), 2);
+        QCOMPARE(dir.bytes(QString::fromLatin1(FleetArchive::FileName)), vehicle.toBytes() + vehicle.toBytes());
+        QCOMPARE(dir.bytes(QStringLiteral("Flotta_Automezzi.pro.coda_20210305_074509")), fleetTail);
+    }
+
+    // A real full disk: every writer says so (DiskFull), and what was there
+    // stays whole. The simulated one (the write seam) covers the windows.
+    void fullDiskIsNamedAsSuch()
+    {
+        OwnFileSystem disk(256 * 1024);
+        if (!disk.made())
+            QSKIP(qPrintable(disk.reason()));
+        SetProgramFolder(disk.folder());
+        const QString archive = ProgramFolder() + Archive;
+        YearArchive::At(archive).Append(card("A"));
+        PasswordStore::WriteValue(CryptEncode(QStringLiteral("SEGRETO")));
+        {
+            QFile exported(ProgramFolder() + Export);
+            QVERIFY(exported.open(QIODevice::WriteOnly));
+            exported.write("<html>the export of yesterday</html>");
+        }
+        QVERIFY(QDir(ProgramFolder()).mkdir(QStringLiteral("Documenti_Allegati")));
+        // Whatever room is left is taken.
+        {
+            QFile filler(ProgramFolder() + QStringLiteral("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size() && filler.flush()) {
+            }
+        }
+
+        // The last page of the archive may still hold a card or two.
+        int saved = 1;
+        bool full = false;
+        for (int i = 0; i < 4 && !full; ++i) {
+            try {
+                YearArchive::At(archive).Append(card("N"));
+                ++saved;
+            } catch (const DiskFull &) {
+                full = true;
+            }
+        }
+        QVERIFY(full);
+        QCOMPARE(YearArchive::At(archive).Count(), saved);
+        QCOMPARE(QFileInfo(archive).size(), qint64(saved) * VisitRecord::Size);
+
+        QCOMPARE(PasswordStore::ChangePassword(QStringLiteral("SEGRETO"), QStringLiteral("NUOVA"),
+                                               QStringLiteral("NUOVA")),
+                 PasswordStore::PasswordChange::DiskFull);
+        QCOMPARE(PasswordStore::ReadPassword(), std::optional<QString>(QStringLiteral("SEGRETO")));
+
+        static const QList<QStringList> rows = {{QString(70000, QLatin1Char('x'))}};
+        QVERIFY_THROWS_EXCEPTION(DiskFull, WriteSpreadsheet(ProgramFolder() + Export, QStringLiteral("Foglio"),
+                                                            {{QStringLiteral("Targa"), 100}},
+                                                            SpreadsheetTextRows(rows)));
+        QFile exported(ProgramFolder() + Export);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QCOMPARE(exported.readAll(), QByteArray("<html>the export of yesterday</html>"));
+
+        QVERIFY_THROWS_EXCEPTION(DiskFull, CopyIntoAttachments(sourceDocument(), QStringLiteral("libretto.pdf")));
+        QVERIFY(!QFile::exists(AttachmentPath(QStringLiteral("libretto.pdf"))));
+        SetProgramFolder(QString());
     }
 
     // The n-th write: the seam counts every write of every file, and fires once.

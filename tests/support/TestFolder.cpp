@@ -9,7 +9,11 @@
 #include <QFileDevice>
 
 #ifdef Q_OS_LINUX
+#include <cerrno>
+#include <cstring>
+#include <sched.h>
 #include <sys/fsuid.h>
+#include <sys/mount.h>
 #include <unistd.h>
 #endif
 
@@ -119,4 +123,61 @@ ShortLockWait::ShortLockWait(std::chrono::milliseconds wait)
 ShortLockWait::~ShortLockWait()
 {
     SetLockWait(std::chrono::milliseconds(-1));
+}
+
+#ifdef Q_OS_LINUX
+namespace {
+// Moves this process into a mount namespace of its own, once; empty on
+// success, else why not.
+QString ownMountNamespace()
+{
+    static const QString reason = []() -> QString {
+        if (geteuid() != 0)
+            return QStringLiteral("mounting a file system needs root");
+        if (unshare(CLONE_NEWNS) != 0)
+            return QStringLiteral("no mount namespace of its own: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            return QStringLiteral("mounts not private: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return QString();
+    }();
+    return reason;
+}
+} // namespace
+#endif
+
+OwnFileSystem::OwnFileSystem(qint64 bytes)
+{
+#ifdef Q_OS_LINUX
+    m_reason = ownMountNamespace();
+    if (!m_reason.isEmpty())
+        return;
+    const QByteArray where = QFile::encodeName(m_dir.path());
+    const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
+    if (mount("tmpfs", where.constData(), "tmpfs", 0, options.constData()) != 0) {
+        m_reason = QStringLiteral("cannot mount a tmpfs: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return;
+    }
+    m_made = true;
+#else
+    Q_UNUSED(bytes);
+    m_reason = QStringLiteral("mounting a file system is tried on Linux only");
+#endif
+}
+
+OwnFileSystem::~OwnFileSystem()
+{
+#ifdef Q_OS_LINUX
+    if (m_made)
+        umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+#endif
+}
+
+bool OwnFileSystem::makeReadOnly()
+{
+#ifdef Q_OS_LINUX
+    return m_made
+        && mount(nullptr, QFile::encodeName(m_dir.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#else
+    return false;
+#endif
 }

@@ -71,3 +71,28 @@ public:
     explicit ShortLockWait(std::chrono::milliseconds wait);
     ~ShortLockWait();
 };
+
+// A small file system of its own (tmpfs of the given size) mounted on a fresh
+// folder and seen by this test process alone (it moves into a mount namespace
+// of its own, so nothing is left mounted when it ends). It can be made only
+// where the test may mount (root on Linux); otherwise made() is false and
+// reason() says why, for QSKIP.
+class OwnFileSystem
+{
+public:
+    explicit OwnFileSystem(qint64 bytes);
+    ~OwnFileSystem();
+    OwnFileSystem(const OwnFileSystem &) = delete;
+    OwnFileSystem &operator=(const OwnFileSystem &) = delete;
+    bool made() const { return m_made; }
+    QString reason() const { return m_reason; }
+    // The mounted folder, without a trailing separator.
+    QString folder() const { return m_dir.path(); }
+    // Mounts it again read-only: every write then fails as on a read-only share.
+    bool makeReadOnly();
+
+private:
+    QTemporaryDir m_dir;
+    bool m_made = false;
+    QString m_reason;
+};

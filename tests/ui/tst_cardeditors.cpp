@@ -162,8 +162,8 @@ void ChangedElsewhereAsks(bool overwrite)
     QCOMPARE(b.archive().Read(2).Targa, overwrite ? QStringLiteral("TG002") : QStringLiteral("ALTRA"));
 }
 
-// A folder or a read-only file in the archive's place: the standard failure,
-// the card on screen kept, the archive untouched.
+// A folder in the archive's place, or a save to a read-only archive: the
+// standard failure, the card on screen kept, the archive untouched.
 template <class Record>
 void ArchiveFailureKeepsTheCard(bool folder, const char *action)
 {
@@ -212,10 +212,11 @@ void BusyArchiveKeepsTheCard(bool stored)
     QCOMPARE(b.bytes(), before);
 }
 
-// The disk fills up in the middle of a save: the standard failure, the
-// archive as it was, the card still on screen, and the next save works.
+// A write fails in the middle of a save (a share that drops, a disk that
+// fills up, named as such): the archive as it was, the card still on
+// screen, and the next save works.
 template <class Record>
-void WriteFailingPartWayKeepsTheArchiveWhole(bool stored)
+void WriteFailingPartWayKeepsTheArchiveWhole(bool stored, bool diskFull)
 {
     Bench<Record> b;
     b.write(1);
@@ -223,11 +224,14 @@ void WriteFailingPartWayKeepsTheArchiveWhole(bool stored)
         QVERIFY(Kind<Record>::Load(b.editor, 1));
     Kind<Record>::FillValid(b.editor);
     const QByteArray before = b.bytes();
-    WriteFaults::FailWrite(1, 100);
+    WriteFaults::FailWrite(1, 100, diskFull);
     b.save();
     WriteFaults::Clear();
     QCOMPARE(b.messages().size(), 1);
-    QCOMPARE(b.messages()[0].text, ArchiveErrorText);
+    QCOMPARE(b.messages()[0].text,
+             diskFull ? QStringLiteral("Attenzione: spazio su disco esaurito. La scheda non è stata salvata.\n\r\n\r"
+                                       "Liberare spazio sul disco che ospita la cartella del programma e riprovare.")
+                      : ArchiveErrorText);
     QCOMPARE(b.bytes(), before);
     QCOMPARE(b.position(), stored ? QStringLiteral("1") : QString());
     QCOMPARE(b.text("txtTarga"), QStringLiteral("AB123CD"));
@@ -247,16 +251,18 @@ void Run(const QString &behaviour)
         ChangedElsewhereAsks<Record>(true);
         ChangedElsewhereAsks<Record>(false);
     } else if (behaviour == "archive failure") {
-        for (const bool folder : {true, false}) {
-            for (const char *action : {"save", "cmdPrimo", "cmdAvanti"})
-                ArchiveFailureKeepsTheCard<Record>(folder, action);
-        }
+        for (const char *action : {"save", "cmdPrimo", "cmdAvanti"})
+            ArchiveFailureKeepsTheCard<Record>(true, action);
+        // A read-only archive is read (the arrows work), but not saved to.
+        ArchiveFailureKeepsTheCard<Record>(false, "save");
     } else if (behaviour == "busy archive") {
         BusyArchiveKeepsTheCard<Record>(false);
         BusyArchiveKeepsTheCard<Record>(true);
     } else if (behaviour == "write failing part-way") {
-        WriteFailingPartWayKeepsTheArchiveWhole<Record>(false);
-        WriteFailingPartWayKeepsTheArchiveWhole<Record>(true);
+        for (const bool diskFull : {false, true}) {
+            WriteFailingPartWayKeepsTheArchiveWhole<Record>(false, diskFull);
+            WriteFailingPartWayKeepsTheArchiveWhole<Record>(true, diskFull);
+        }
     } else {
         QFAIL("unknown behaviour");
     }

@@ -1,9 +1,11 @@
+#include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
 #include "gui/kit/ClickableLabel.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFile>
 #include <QInputMethodEvent>
 
 #include <QApplication>
@@ -253,6 +255,35 @@ private slots:
         QTest::mouseMove(f.btnHint);
         QTest::mouseMove(&f.window, QPoint(1, 1));
         QCOMPARE(f.panInfo->text(), QString());
+    }
+
+    // A list of millions of lines gives its memory back to the system when
+    // it closes (the allocator would otherwise keep it for the process).
+    void closedLongListGivesItsMemoryBack()
+    {
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        if (!statm.exists())
+            QSKIP("the resident memory is read from /proc on Linux only");
+        const auto residentMb = [&] {
+            statm.open(QIODevice::ReadOnly);
+            const qint64 pages = statm.readAll().split(' ').value(1).toLongLong();
+            statm.close();
+            return pages * 4096 / (1024 * 1024);
+        };
+        const qint64 before = residentMb();
+        auto *model = new CardListModel;
+        {
+            QList<ListLine> lines;
+            for (int i = 0; i < 2000000; ++i)
+                lines.append({QStringLiteral("05/03/2021 07:45  FIAT DUCATO  AB%1CD  ROSSI MARIO").arg(i), i + 1});
+            model->SetLines(std::move(lines));
+        }
+        const qint64 filled = residentMb();
+        QVERIFY2(filled - before > 100, qPrintable(QString::number(filled - before)));
+        delete model;
+        const qint64 after = residentMb();
+        QVERIFY2(after - before < (filled - before) / 5,
+                 qPrintable(QStringLiteral("%1 MB before, %2 MB filled, %3 MB after").arg(before).arg(filled).arg(after)));
     }
 
     void scriptedDialogsRecordAndAnswer()

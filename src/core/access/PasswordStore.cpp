@@ -9,6 +9,10 @@
 #include <QSaveFile>
 #include <QList>
 
+const QString PasswordStore::DamagedStoreText = QStringLiteral(
+    "Attenzione: il file della password è mancante o danneggiato. "
+    "Ripristinarlo da una copia di sicurezza o rivolgersi all'amministratore.");
+
 namespace {
 const QString Section = QStringLiteral("Accesso");
 const QString Key = QStringLiteral("Valore");
@@ -152,7 +156,7 @@ void WriteIniKey(const QString &path, const QString &section, const QString &key
     // with it the password in force, as it was.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !FileWrites::Write(file, after) || !FileWrites::Flush(file)
-        || !file.commit())
+        || !FileWrites::Commit(file))
         throw StoreError(QStringLiteral("cannot write %1: %2").arg(path, file.errorString()).toStdString());
 }
 
@@ -179,7 +183,7 @@ PasswordStore::LoginCheck PasswordStore::CheckLogin(const QString &typed)
         return LoginCheck::Empty; // never compared, not even with an empty store
     const std::optional<QString> expected = ReadPassword();
     if (!expected)
-        return LoginCheck::StoreUnreadable;
+        return LoginCheck::StoreDamaged;
     return *expected == entered ? LoginCheck::Correct : LoginCheck::Wrong;
 }
 
@@ -202,7 +206,7 @@ PasswordStore::PasswordChange PasswordStore::ChangePassword(const QString &typed
 {
     const std::optional<QString> expected = ReadPassword();
     if (!expected)
-        return PasswordChange::StoreUnreadable;
+        return PasswordChange::StoreDamaged;
     // An empty entry never matches, not even an empty store.
     const QString old = Trim(UpperAZ(typedOld));
     if (old.isEmpty() || old != *expected)
@@ -216,7 +220,7 @@ PasswordStore::PasswordChange PasswordStore::ChangePassword(const QString &typed
     try {
         WriteValue(Trim(CryptEncode(password)));
     } catch (const StoreError &) {
-        return PasswordChange::WriteFailed;
+        return FileWrites::OutOfSpace() ? PasswordChange::DiskFull : PasswordChange::WriteFailed;
     }
     return PasswordChange::Done;
 }
@@ -225,7 +229,9 @@ std::optional<QString> PasswordStore::ReadPassword()
 {
     try {
         const std::optional<QString> plain = CryptDecode(ReadValue());
-        return plain ? std::optional<QString>(Trim(*plain)) : std::nullopt;
+        if (!plain || Trim(*plain).isEmpty())
+            return std::nullopt;
+        return Trim(*plain);
     } catch (const StoreError &) {
         return std::nullopt;
     }

@@ -21,21 +21,29 @@ QString ReadValue();
 // leaving every other line as it was. Raises StoreError when the file cannot
 // be read or written.
 void WriteValue(const QString &value);
-// The password in force: the stored value deciphered and trimmed; empty
-// optional when the store cannot be read or its value is not hexadecimal.
+// The password in force: the stored value deciphered and trimmed. Empty
+// optional when the store is missing or damaged: no file, a file that cannot
+// be read, no section or key, or a value that is empty, not hexadecimal or
+// deciphers to blanks. No typed password could match such a store.
 std::optional<QString> ReadPassword();
 
 // The login check of what the user typed (letters a-z in either case).
-enum class LoginCheck { Empty, Correct, Wrong, StoreUnreadable };
+// StoreDamaged: the store is missing or damaged, whatever was typed.
+enum class LoginCheck { Empty, Correct, Wrong, StoreDamaged };
 LoginCheck CheckLogin(const QString &typed);
 
 // A change of password from the three typed fields, in the order the user is
-// told about problems; the store is written only on Done.
-enum class PasswordChange { Done, StoreUnreadable, WrongOld, NotConfirmed, NotStorable, WriteFailed };
+// told about problems; the store is written only on Done. DiskFull: the
+// write found no space; WriteFailed: any other failure to write.
+enum class PasswordChange { Done, StoreDamaged, WrongOld, NotConfirmed, NotStorable, WriteFailed, DiskFull };
 PasswordChange ChangePassword(const QString &typedOld, const QString &typedNew, const QString &typedConfirm);
 // True when the cipher keeps the password as typed (at most 255 characters,
 // none above U+00FF).
 bool CipherCanHold(const QString &password);
+
+// What the login and the change of password say of a missing or damaged
+// store: nobody gets in until it is put back.
+extern const QString DamagedStoreText;
 } // namespace PasswordStore
 
 // One key of an INI file, read and written line by line so that comments,

@@ -8,7 +8,9 @@
 
 void StoreAnsiField(char *field, int capacity, const QString &text)
 {
-    const QByteArray bytes = ToCp1252(Trim(text)).left(255).left(capacity);
+    // Every field of a card is one line: a line break or tab in the text
+    // (pasted into an edit) is stored as a blank.
+    const QByteArray bytes = ToCp1252(Trim(SingleLine(text))).left(255).left(capacity);
     field[0] = char(static_cast<unsigned char>(bytes.size()));
     std::memcpy(field + 1, bytes.constData(), size_t(bytes.size()));
     std::memset(field + 1 + bytes.size(), 0, size_t(capacity - bytes.size()));

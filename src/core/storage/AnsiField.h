@@ -6,8 +6,9 @@
 #include <QByteArrayView>
 #include <QString>
 
-// Stores the text into record bytes [offset, offset + capacity]: trimmed,
-// converted to Windows-1252 and cut to the capacity.
+// Stores the text into record bytes [offset, offset + capacity]: on one line
+// (line breaks and tabs as blanks), trimmed, converted to Windows-1252 and
+// cut to the capacity.
 void StoreAnsiField(char *field, int capacity, const QString &text);
 // The stored bytes of a field's text without what trimming removes (the
 // bytes up to blank, at both ends); a length byte over the capacity is read

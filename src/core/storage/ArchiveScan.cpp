@@ -12,7 +12,7 @@ constexpr int BlockBytes = 1 << 20;
 
 int ScanArchive(const QString &path, int recordSize, const RecordVisitor &visit, const ScanProgress &progress)
 {
-    RecordFile file(path, recordSize);
+    RecordFile file(path, recordSize, RecordFile::Access::Read);
     const int total = file.count();
     const int perBlock = std::max(1, BlockBytes / recordSize);
     int index = 0;

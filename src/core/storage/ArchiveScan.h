@@ -3,8 +3,9 @@
 // through it. The archive is read in blocks of hundreds of records, and each
 // whole record is handed to the caller as raw bytes, record by record from
 // index 0; the caller decodes only the fields it needs (FieldText,
-// TrimmedFieldBytes, FieldIsBlank). The archive is opened (created when
-// missing) and closed within the call; failures are raised as IoError.
+// TrimmedFieldBytes, FieldIsBlank). The archive is opened for reading only
+// (created when missing, where the folder allows) and closed within the
+// call; failures are raised as IoError.
 #include "core/storage/AnsiField.h"
 #include "core/storage/IoError.h"
 #include "core/storage/ListRules.h"

@@ -42,10 +42,11 @@ public:
             return std::nullopt;
         return Record::fromBytes(now);
     }
-    // Opens (creating when missing) and closes the archive: proves it can be reached.
+    // Opens for reading (creating when missing, where the folder allows) and
+    // closes the archive: proves it can be reached.
     void Reach() const
     {
-        RecordFile archive(m_path, Record::Size);
+        RecordFile archive(m_path, Record::Size, RecordFile::Access::Read);
         archive.close();
     }
     // The card as a read gives it back after it has been stored (trimmed, in

@@ -1,6 +1,7 @@
 #include "core/storage/FileLock.h"
 
 #include "core/storage/IoError.h"
+#include "core/storage/StorageEvents.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -31,6 +32,22 @@ FileLock::FileLock(QFile &file)
 {
     const QDeadlineTimer deadline(LockWait());
     QString reason;
+    // Whoever shows the program is told when a wait begins and ends, and at
+    // every attempt between, so the window can say that it waits and keep
+    // painting.
+    struct Wait {
+        bool told = false;
+        void go()
+        {
+            StorageEvents::TellLockWait(told ? StorageEvents::LockWait::Goes : StorageEvents::LockWait::Begins);
+            told = true;
+        }
+        ~Wait()
+        {
+            if (told)
+                StorageEvents::TellLockWait(StorageEvents::LockWait::Ends);
+        }
+    } wait;
     for (;;) {
         switch (tryLock(file, reason)) {
         case Attempt::Locked:
@@ -42,6 +59,7 @@ FileLock::FileLock(QFile &file)
         }
         if (deadline.hasExpired())
             throw ArchiveBusy(QStringLiteral("%1 is locked by another workstation").arg(file.fileName()));
+        wait.go();
         std::this_thread::sleep_for(std::min(PollInterval, std::chrono::milliseconds(deadline.remainingTime())));
     }
 }

@@ -3,7 +3,8 @@
 // so that workstations sharing the program folder do not write over each
 // other's cards. When another workstation holds the lock, waits for it for a
 // bounded time and then gives up with ArchiveBusy, before anything is written;
-// any other failure to lock is raised as IoError.
+// any other failure to lock is raised as IoError. The wait is told to the
+// storage listener (StorageEvents), so the window can show it.
 #include <QString>
 #include <chrono>
 

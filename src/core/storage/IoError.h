@@ -16,3 +16,15 @@ class ArchiveBusy : public IoError
 public:
     using IoError::IoError;
 };
+
+// A write failed for want of space (a full disk or a full quota); what it
+// would have written was not kept.
+class DiskFull : public IoError
+{
+public:
+    using IoError::IoError;
+};
+
+// The message of a full disk: says so, then what was not saved (a sentence,
+// such as "La scheda non è stata salvata.") and what to do.
+QString DiskFullText(const QString &notSaved);

@@ -3,6 +3,7 @@
 // used and closed within one user action; nothing is kept between actions.
 // Every failure of the file system is raised as IoError.
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QString>
 #include <functional>
@@ -12,9 +13,18 @@
 class RecordFile
 {
 public:
-    // Opens the file for reading and writing, creating it empty when missing.
-    // An existing file that cannot be opened so is reported, never recreated.
-    RecordFile(const QString &path, int recordSize);
+    enum class Access {
+        // Reading and writing; a missing file is created empty.
+        Write,
+        // Reading only, so an archive that is read-only, or lies in a
+        // read-only folder, can be consulted whole. A missing file is created
+        // empty where the folder allows it, else read as an empty archive.
+        // Writes fail.
+        Read,
+    };
+    // Opens the file; an existing file that cannot be opened is reported,
+    // never recreated.
+    RecordFile(const QString &path, int recordSize, Access access = Access::Write);
     ~RecordFile();
     RecordFile(const RecordFile &) = delete;
     RecordFile &operator=(const RecordFile &) = delete;
@@ -28,7 +38,10 @@ public:
     // Reads the record at the position and advances; a short read fails.
     QByteArray read();
     // Writes the record at the position (replacing it, or appending when the
-    // position is the count) and advances.
+    // position is the count) and advances. An append to a file whose length
+    // is not a whole number of records first keeps the loose tail in a file
+    // of its own beside it (keptTail), then writes the record over it: no
+    // byte is lost, and the record lands at the first whole position.
     void write(const QByteArray &record);
     bool atEnd();
     // Reads records [first, first + records) into buffer in one read; a short
@@ -51,9 +64,18 @@ public:
                             const QByteArray &record, QByteArray *current = nullptr);
 
     int recordSize() const { return m_recordSize; }
+    // The file that received the loose tail at the last append, or empty.
+    QString keptTail() const { return m_keptTail; }
+
+    // Where the loose tail of archive goes when kept at that moment:
+    // "<archive>.coda_<yyyyMMdd_HHmmss>" beside it.
+    static QString TailFileName(const QString &archive, const QDateTime &when);
 
 private:
     void writeAt(qint64 index, const QByteArray &record);
+    QString keepTail(const QByteArray &tail);
+    void tellKeptTail();
+    void requireWritable() const;
     void checkStored(int index);
     [[noreturn]] void fail(const QString &what) const;
 
@@ -61,6 +83,8 @@ private:
     int m_recordSize;
     int m_position = 0;
     int m_knownCount = 0;
+    QString m_keptTail;
+    qint64 m_keptTailBytes = 0;
     // Block of records read ahead, so scans read hundreds of records at a time.
     QByteArray m_block;
     int m_blockFirst = 0;
@@ -68,9 +92,10 @@ private:
 };
 
 // One action on an archive of fixed records, card numbers 1-based: each opens
-// the archive (created when missing), does its work and closes it. Failures
-// are raised as IoError (ArchiveBusy when another workstation holds the lock
-// of a write).
+// the archive (created when missing), does its work and closes it; reads
+// need no write access. Failures are raised as IoError (ArchiveBusy when
+// another workstation holds the lock of a write, DiskFull when a write finds
+// no space).
 namespace CardFile {
 int Count(const QString &path, int recordSize);
 // The record of card cardNumber; IoError when there is none.

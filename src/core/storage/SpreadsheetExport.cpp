@@ -17,6 +17,20 @@ const QString SpreadsheetDoneText =
 const QString SpreadsheetFailedText = QStringLiteral(
     "Attenzione: il sistema non permette di esportare i dati.\n\r\n\rAccertarsi che il file di Excel non sia già aperto.");
 
+QString SpreadsheetNotReadText(const QString &fileName)
+{
+    return QStringLiteral("Attenzione: non tutte le schede dell'archivio sono state lette, perciò il file \"%1\" "
+                          "non è stato scritto: un file esportato in precedenza resta com'era.\n\r\n\r"
+                          "Chiudere la finestra, accertarsi che l'archivio sia raggiungibile e riprovare.")
+        .arg(fileName);
+}
+
+QString SpreadsheetNotWrittenText(const QString &fileName)
+{
+    return QStringLiteral("Il file \"%1\" non è stato scritto: un file esportato in precedenza resta com'era.")
+        .arg(fileName);
+}
+
 namespace {
 
 // A reference a reader takes back as the character it names. NUL, and a C1
@@ -136,7 +150,7 @@ public:
     {
         if (m_device && m_out.size() > 0) {
             if (!FileWrites::Write(*m_device, m_out.data(), m_out.size()))
-                throw IoError(QStringLiteral("spreadsheet write failed: ") + m_device->errorString());
+                FileWrites::ThrowWriteFailure(QStringLiteral("spreadsheet write failed: ") + m_device->errorString());
             m_out.clear();
         }
     }
@@ -345,6 +359,6 @@ void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList
         file.cancelWriting();
         throw;
     }
-    if (!FileWrites::Flush(file) || !file.commit())
-        throw IoError(QStringLiteral("cannot replace %1: %2").arg(path, file.errorString()));
+    if (!FileWrites::Flush(file) || !FileWrites::Commit(file))
+        FileWrites::ThrowWriteFailure(QStringLiteral("cannot replace %1: %2").arg(path, file.errorString()));
 }

@@ -109,7 +109,8 @@ QByteArray SpreadsheetBytes(const QString &sheetName, const QList<SpreadsheetCol
 
 // Writes exactly the bytes of SpreadsheetBytes to path, streaming. The file is
 // written beside the old one and takes its place only when complete: after a
-// failure (IoError) a previous export is still whole.
+// failure (IoError, DiskFull when the disk is full) a previous export is
+// still whole.
 // progress, when given, hears the rows written so far and the rows in all.
 void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList<SpreadsheetColumn> &columns,
                       const SpreadsheetRows &rows, const std::function<void(int done, int total)> &progress = {});
@@ -118,3 +119,7 @@ void WriteSpreadsheet(const QString &path, const QString &sheetName, const QList
 extern const QString SpreadsheetAskText;
 extern const QString SpreadsheetDoneText;
 extern const QString SpreadsheetFailedText;
+// The archive could not be read whole, so the file named was not written.
+QString SpreadsheetNotReadText(const QString &fileName);
+// What a full disk did not save.
+QString SpreadsheetNotWrittenText(const QString &fileName);

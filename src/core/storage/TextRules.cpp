@@ -13,6 +13,48 @@ QString Trim(const QString &text)
     return text.mid(first, last - first);
 }
 
+namespace {
+bool breaksLine(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\t':
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case 0x0085: // next line
+    case 0x2028: // line separator
+    case 0x2029: // paragraph separator
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+QString SingleLine(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && !breaksLine(text.at(i)))
+        ++i;
+    if (i == text.size())
+        return text;
+    QString out = text.left(i);
+    out.reserve(text.size());
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (!breaksLine(c)) {
+            out += c;
+            continue;
+        }
+        out += QLatin1Char(' ');
+        // A carriage return and line feed are one line break.
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+    }
+    return out;
+}
+
 QString UpperAZ(const QString &text)
 {
     QString out = text;

@@ -7,6 +7,9 @@
 
 // Removes every leading and trailing character whose code is U+0020 or lower.
 QString Trim(const QString &text);
+// The text on one line: every line break (a carriage return and line feed
+// together are one) and tab becomes a blank.
+QString SingleLine(const QString &text);
 // Turns the letters a-z into A-Z; every other character stays as it is.
 QString UpperAZ(const QString &text);
 // True when every character is one of the digits 0-9 (an empty text too).

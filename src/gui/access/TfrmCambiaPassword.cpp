@@ -3,6 +3,7 @@
 
 #include "gui/kit/Dialogs.h"
 #include "core/access/PasswordStore.h"
+#include "core/storage/IoError.h"
 #include "gui/kit/Navigator.h"
 #include "core/storage/TextRules.h"
 #include "gui/kit/WindowKit.h"
@@ -97,9 +98,16 @@ void TfrmCambiaPassword::cmdOKClick()
     using PasswordStore::PasswordChange;
     switch (PasswordStore::ChangePassword(ui->txtPasswordOld->text(), ui->txtPasswordNew->text(),
                                           ui->txtConferma->text())) {
-    case PasswordChange::StoreUnreadable:
+    case PasswordChange::StoreDamaged:
+        Dialogs::Message(this, MessageKind::Plain, PasswordStore::DamagedStoreText);
+        return;
     case PasswordChange::WriteFailed:
         Dialogs::Message(this, MessageKind::Plain, ChangeError);
+        return;
+    case PasswordChange::DiskFull:
+        Dialogs::Message(this, MessageKind::Plain,
+                         DiskFullText(QStringLiteral("La nuova password non è stata salvata: resta valida quella "
+                                                     "precedente.")));
         return;
     case PasswordChange::WrongOld:
         Dialogs::Message(this, MessageKind::Plain, WrongOldPassword);

@@ -13,9 +13,6 @@
 
 namespace {
 const QString WrongPassword = QStringLiteral("Attenzione: password errata.");
-const QString ReadingError = QStringLiteral(
-    "Attenzione: si è verificato un errore durante la procedura di lettura della password. "
-    "Si consiglia di reinstallare il software.");
 } // namespace
 
 TfrmPassword::TfrmPassword(QWidget *parent)
@@ -87,8 +84,8 @@ void TfrmPassword::cmdOKClick()
     switch (PasswordStore::CheckLogin(ui->txtPassword->text())) {
     case PasswordStore::LoginCheck::Empty:
         return;
-    case PasswordStore::LoginCheck::StoreUnreadable:
-        Dialogs::Message(this, MessageKind::Plain, ReadingError);
+    case PasswordStore::LoginCheck::StoreDamaged:
+        Dialogs::Message(this, MessageKind::Plain, PasswordStore::DamagedStoreText);
         return;
     case PasswordStore::LoginCheck::Wrong:
         Dialogs::Message(this, MessageKind::Plain, WrongPassword);

@@ -18,6 +18,31 @@ const QString CopyFailed = QStringLiteral(
     "Accertarsi che il file sia leggibile, di possedere i privilegi di scrittura nella cartella dei documenti "
     "allegati e che un file con lo stesso nome non sia già aperto.");
 
+QString notAnOrdinaryFile(const QString &name)
+{
+    return QStringLiteral("Attenzione: \"%1\" non è un documento ma una cartella o un file speciale del sistema "
+                          "(una periferica, una coda di comunicazione) e non può essere allegato.\r\n\r\n"
+                          "Scegliere un documento, un'immagine o un altro file ordinario.")
+        .arg(name);
+}
+
+QString storedUnder(const QString &name, const QString &held)
+{
+    return QStringLiteral("Il nome del file \"%1\" contiene caratteri che la scheda non può conservare o supera i "
+                          "%2 caratteri.\r\n\r\nIl documento è stato allegato con il nome \"%3\".")
+        .arg(name)
+        .arg(FieldNamed(VehicleFields, "File01").capacity)
+        .arg(held);
+}
+
+QString missingDocument(const QString &name)
+{
+    return QStringLiteral("Attenzione: il documento \"%1\" non si trova nella cartella dei documenti allegati: "
+                          "potrebbe essere stato spostato o cancellato.\r\n\r\n"
+                          "Per allegarlo di nuovo premere \"Sfoglia...\".")
+        .arg(name);
+}
+
 QString slotName(const char *kind, int slot)
 {
     return QLatin1String(kind) + QStringLiteral("%1").arg(slot + 1, 2, 10, QLatin1Char('0'));
@@ -82,7 +107,9 @@ void TfrmAllegaCartella::showEvent(QShowEvent *event)
 }
 
 // The chosen document is copied into the attachments folder at once; the
-// slot names it only when the copy is there (or was already there).
+// slot names it only when the copy is there (or was already there). The name
+// in the slot and the file in the folder are always the same: a name the
+// card cannot hold is replaced by one it can, and the user is told.
 void TfrmAllegaCartella::btnSfogliaClick(int slot)
 {
     const QString source = Dialogs::OpenFile(this, QStringLiteral("Selezionare il file da allegare:"), QString(),
@@ -90,29 +117,50 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot)
     if (source.isEmpty())
         return;
     const QString name = Trim(QFileInfo(source).fileName());
+    if (IsSpecialFile(source)) {
+        Dialogs::Message(this, MessageKind::Warning, notAnOrdinaryFile(name));
+        return;
+    }
+    const bool nameHeld = AttachmentNameFor(name) == name;
     // A document chosen from the attachments folder itself is already there:
     // copying it onto itself would destroy it.
-    if (IsTheAttachedCopy(source, name)) {
+    if (nameHeld && IsTheAttachedCopy(source, name)) {
         FileEdit(slot)->setText(name);
         return;
     }
-    if (QFileInfo::exists(AttachmentPath(name))
+    // A name of its own never replaces another document: it gets a number.
+    const QString held = nameHeld ? name : FreeAttachmentName(AttachmentNameFor(name));
+    if (nameHeld && QFileInfo::exists(AttachmentPath(name))
         && !Dialogs::Ask(this, QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
                                               "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?"))) {
         FileEdit(slot)->setText(name);
         return;
     }
     try {
-        CopyIntoAttachments(source, name);
-        FileEdit(slot)->setText(name);
+        CopyIntoAttachments(source, held);
+    } catch (const NotAnOrdinaryFile &) {
+        Dialogs::Message(this, MessageKind::Warning, notAnOrdinaryFile(name));
+        return;
+    } catch (const DiskFull &) {
+        Dialogs::Message(this, MessageKind::Error, DiskFullText(QStringLiteral("Il documento non è stato allegato.")));
+        return;
     } catch (const IoError &) {
         Dialogs::Message(this, MessageKind::Error, CopyFailed);
+        return;
     }
+    FileEdit(slot)->setText(held);
+    if (held != name)
+        Dialogs::Message(this, MessageKind::Information, storedUnder(name, held));
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot)
 {
-    TMisc::Open(AttachmentPath(Trim(FileEdit(slot)->text())));
+    const QString name = Trim(FileEdit(slot)->text());
+    if (!QFileInfo(AttachmentPath(name)).isFile()) {
+        Dialogs::Message(this, MessageKind::Warning, missingDocument(name));
+        return;
+    }
+    TMisc::Open(AttachmentPath(name));
 }
 
 // Only the slot's name goes; the description and the copy in the folder stay.

@@ -54,11 +54,14 @@ void TfrmExpFlotta::showEvent(QShowEvent *event)
     FormShow();
 }
 
-// A failure is told; the rows read until then stay in the grid.
+// A failure is told; the rows read until then stay in the grid, but are
+// never exported.
 void TfrmExpFlotta::FormShow()
 {
+    m_readWhole = false;
     try {
         m_grid->Fill(m_archivePath);
+        m_readWhole = true;
     } catch (const IoError &e) {
         Dialogs::ArchiveError(this, &e);
     }
@@ -70,5 +73,6 @@ void TfrmExpFlotta::cmdEsportaClick()
     const QModelIndex current = ui->grdRecords->currentIndex();
     ui->grdRecords->setCurrentIndex(QModelIndex()); // an open cell editor hands its text over
     ui->grdRecords->setCurrentIndex(current);
-    RunSpreadsheetExport(this, FleetExportFileName, FleetExportSheetName, FleetExportColumns(), *m_grid);
+    RunSpreadsheetExport(this, FleetExportFileName, FleetExportSheetName, FleetExportColumns(), *m_grid,
+                         m_readWhole);
 }

@@ -26,4 +26,6 @@ private:
     std::unique_ptr<Ui::TfrmExpFlotta> ui;
     FleetGridModel *m_grid = nullptr;
     QString m_archivePath;
+    // The grid holds every card of the archive (its reading did not fail).
+    bool m_readWhole = false;
 };

@@ -1,5 +1,7 @@
 #include "gui/kit/CardList.h"
 
+#include "core/storage/FreedMemory.h"
+
 #include "gui/kit/Dialogs.h"
 #include "gui/kit/Report.h"
 #include "gui/kit/WindowKit.h"
@@ -11,16 +13,35 @@
 #include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <utility>
 
 const QString ListReadFailedText = QStringLiteral(
     "Attenzione: il sistema non è riuscito a leggere tutte le schede dell'archivio.\n\r\n\r"
     "L'elenco mostra soltanto le schede lette prima dell'errore.");
 
+namespace {
+// Lines past which a list's memory is handed back to the system when it goes.
+constexpr qsizetype LongList = 10000;
+} // namespace
+
+CardListModel::~CardListModel()
+{
+    const bool longList = m_lines.size() > LongList;
+    m_lines = {};
+    if (longList)
+        GiveBackFreedMemory();
+}
+
 void CardListModel::SetLines(QList<ListLine> lines)
 {
-    beginResetModel();
-    m_lines = std::move(lines);
-    endResetModel();
+    const bool longList = m_lines.size() > LongList;
+    {
+        beginResetModel();
+        const QList<ListLine> old = std::exchange(m_lines, std::move(lines));
+        endResetModel();
+    }
+    if (longList)
+        GiveBackFreedMemory();
 }
 
 int CardListModel::rowCount(const QModelIndex &parent) const

@@ -24,6 +24,8 @@ public:
     static constexpr int CardNumberRole = Qt::UserRole + 1;
 
     using QAbstractListModel::QAbstractListModel;
+    // A long list gives its memory back to the system when it goes.
+    ~CardListModel() override;
     // Replaces every line in one go.
     void SetLines(QList<ListLine> lines);
     void Clear() { SetLines({}); }

@@ -93,8 +93,12 @@ bool Dialogs::AskOverwriteChangedCard(QWidget *parent)
 
 void Dialogs::ArchiveError(QWidget *parent, const std::exception *cause)
 {
-    const bool busy = dynamic_cast<const ArchiveBusy *>(cause) != nullptr;
-    Message(parent, MessageKind::Error, busy ? ArchiveBusyText : ArchiveErrorText);
+    if (dynamic_cast<const DiskFull *>(cause))
+        Message(parent, MessageKind::Error, DiskFullText(QStringLiteral("La scheda non è stata salvata.")));
+    else if (dynamic_cast<const ArchiveBusy *>(cause))
+        Message(parent, MessageKind::Error, ArchiveBusyText);
+    else
+        Message(parent, MessageKind::Error, ArchiveErrorText);
 }
 
 std::optional<QString> Dialogs::Input(QWidget *parent, const QString &caption, const QString &prompt,

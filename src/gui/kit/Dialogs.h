@@ -31,8 +31,9 @@ namespace Dialogs {
 QMessageBox::StandardButton Message(QWidget *parent, MessageKind kind, const QString &text);
 // A question box: true unless the answer is No.
 bool Ask(QWidget *parent, const QString &text);
-// The failure of an action on an archive (error box): the archive in use by
-// another workstation when the cause says so, else the standard failure.
+// The failure of an action on an archive (error box): a full disk or the
+// archive in use by another workstation when the cause says so, else the
+// standard failure.
 void ArchiveError(QWidget *parent, const std::exception *cause = nullptr);
 // A save of a stored card found that another workstation changed the card
 // since it was loaded (question box): true to overwrite those changes with

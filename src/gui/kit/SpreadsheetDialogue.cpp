@@ -14,9 +14,14 @@
 const QString SpreadsheetSaveCaption = QStringLiteral("Salva il foglio di calcolo");
 
 bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QString &sheetName,
-                          const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows,
+                          const QList<SpreadsheetColumn> &columns, const SpreadsheetRows &rows, bool rowsWhole,
                           QProgressBar *progress)
 {
+    // A file of part of the archive would pass for the whole one.
+    if (!rowsWhole) {
+        Dialogs::Message(parent, MessageKind::Plain, SpreadsheetNotReadText(fileName));
+        return false;
+    }
     if (!Dialogs::Ask(parent, SpreadsheetAskText))
         return false;
     const std::optional<SaveFileChoice> chosen =
@@ -37,9 +42,11 @@ bool RunSpreadsheetExport(QWidget *parent, const QString &fileName, const QStrin
         ScanFeedback feedback(progress);
         WriteSpreadsheetFile(target, sheetName, columns, rows, feedback.Progress());
         QApplication::restoreOverrideCursor();
-    } catch (const IoError &) {
+    } catch (const IoError &e) {
         QApplication::restoreOverrideCursor();
-        Dialogs::Message(parent, MessageKind::Plain, SpreadsheetFailedText);
+        const bool full = dynamic_cast<const DiskFull *>(&e) != nullptr;
+        Dialogs::Message(parent, MessageKind::Plain,
+                         full ? DiskFullText(SpreadsheetNotWrittenText(fileName)) : SpreadsheetFailedText);
         return false;
     }
     if (Dialogs::Ask(parent, SpreadsheetDoneText))

@@ -56,12 +56,15 @@ void TfrmExpVisite::showEvent(QShowEvent *event)
         FormShow();
 }
 
-// Every card of the archive; what was read before a failure stays.
+// Every card of the archive; what was read before a failure stays in view,
+// but is never exported.
 void TfrmExpVisite::FormShow()
 {
+    m_readWhole = false;
     try {
         ScanFeedback feedback(ui->prgAvanzamento);
         m_grid->Fill(m_archivePath, feedback.Progress());
+        m_readWhole = true;
     } catch (const IoError &) {
         Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
     }
@@ -73,7 +76,7 @@ void TfrmExpVisite::cmdEsportaClick()
 {
     ui->grdRecords->setFocus();
     RunSpreadsheetExport(this, RegisterExportFileName, RegisterExportSheetName, RegisterExportColumns(), *m_grid,
-                         ui->prgAvanzamento);
+                         m_readWhole, ui->prgAvanzamento);
 }
 
 void TfrmExpVisite::cmdGuidaClick()

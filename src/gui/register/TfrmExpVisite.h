@@ -28,4 +28,6 @@ private:
     std::unique_ptr<Ui::TfrmExpVisite> ui;
     std::unique_ptr<CardGridModel> m_grid;
     QString m_archivePath;
+    // The grid holds every card of the archive (its reading did not fail).
+    bool m_readWhole = false;
 };
