@@ -127,6 +127,23 @@ private slots:
         QCOMPARE(program->dir.bytes("Flotta_Automezzi.pro"), archive);
     }
 
+    // Shown again (restored from the task bar, say), the window keeps its
+    // rows and the corrections typed into them: it is filled once per opening.
+    void showingAgainKeepsTheCorrections()
+    {
+        program->dir.write("Flotta_Automezzi.pro", Vehicle(1).toBytes());
+        withDialog([&](QDialog *d) {
+            QAbstractItemModel *m = grid(d)->model();
+            QVERIFY(m->setData(m->index(0, 24), "0612345678"));
+            program->dir.write("Flotta_Automezzi.pro", Vehicle(1).toBytes() + Vehicle(2).toBytes());
+            d->hide();
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            QCOMPARE(m->rowCount(), 1);
+            QCOMPARE(cell(d, 0, 24), QStringLiteral("0612345678"));
+        });
+    }
+
     void emptyFleetExportsTenEmptyRows()
     {
         withDialog([&](QDialog *d) {

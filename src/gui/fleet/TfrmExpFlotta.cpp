@@ -47,9 +47,14 @@ TfrmExpFlotta::TfrmExpFlotta(QWidget *parent)
 
 TfrmExpFlotta::~TfrmExpFlotta() = default;
 
+// The grid is filled once per opening: shown again (restored from the task
+// bar, say), the window keeps the rows and the corrections typed into them.
 void TfrmExpFlotta::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    if (m_filled)
+        return;
+    m_filled = true;
     CenterWindow(this);
     FormShow();
 }

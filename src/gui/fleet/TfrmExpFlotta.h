@@ -25,4 +25,5 @@ private:
 
     std::unique_ptr<Ui::TfrmExpFlotta> ui;
     FleetGridModel *m_grid = nullptr;
+    bool m_filled = false;
 };
