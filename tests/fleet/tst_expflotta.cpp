@@ -144,16 +144,25 @@ private slots:
         });
     }
 
+    // Texts typed into the empty rows' two open columns are shown and
+    // exported; every other cell stays empty.
     void emptyFleetExportsTenEmptyRows()
     {
         withDialog([&](QDialog *d) {
-            QCOMPARE(grid(d)->model()->rowCount(), 10);
+            QAbstractItemModel *m = grid(d)->model();
+            QCOMPARE(m->rowCount(), 10);
             QCOMPARE(cell(d, 0, 0), QString());
+            QVERIFY(m->setData(m->index(0, 23), "BNCLRA70A41H501B"));
+            QVERIFY(m->setData(m->index(9, 24), "0612345678"));
+            QCOMPARE(cell(d, 0, 23), QStringLiteral("BNCLRA70A41H501B"));
+            QCOMPARE(cell(d, 9, 24), QStringLiteral("0612345678"));
             click(d, "cmdEsporta");
         });
         QVERIFY(QFile::exists(program->dir.path("Flotta_Automezzi.pro")));
         QCOMPARE(exported().count("<tr"), 11);
-        QCOMPARE(exported().count("<td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td>"), 250);
+        QCOMPARE(exported().count("<td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td>"), 248);
+        QVERIFY(exported().contains(">BNCLRA70A41H501B<"));
+        QVERIFY(exported().contains(">0612345678<"));
     }
 
     void failures_data()

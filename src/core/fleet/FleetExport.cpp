@@ -244,13 +244,16 @@ int FleetGridModel::columnCount(const QModelIndex &parent) const
 
 QString FleetGridModel::Text(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column > 25 || m_blank)
+    if (row < 0 || row >= m_rows.size() || column < 0 || column > 25)
         return {};
-    if (column == 0)
-        return QString::number(row + 1);
+    // A correction typed into one of the empty rows is shown too.
     const auto typed = m_typed.constFind(qint64(row) * 26 + column);
     if (typed != m_typed.constEnd())
         return *typed;
+    if (m_blank)
+        return {};
+    if (column == 0)
+        return QString::number(row + 1);
     const QByteArrayView bytes = cellOf(m_rows.at(row), column - 1);
     return FromCp1252(bytes.data(), bytes.size());
 }
