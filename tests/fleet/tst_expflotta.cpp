@@ -11,7 +11,9 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QColor>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -202,6 +204,9 @@ private slots:
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             auto *panInfo = dialog->findChild<QLabel *>("panInfo");
+            // The status band is slate blue.
+            const QImage band = dialog->findChild<QWidget *>("shpInfo")->grab().toImage();
+            QCOMPARE(band.pixelColor(1, 1), QColor(0x6A, 0x5A, 0xCD));
             QTest::mouseMove(dialog->findChild<QWidget *>("cmdEsci"));
             QTRY_COMPARE(panInfo->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
             QTest::mouseMove(dialog, QPoint(5, dialog->height() - 5));

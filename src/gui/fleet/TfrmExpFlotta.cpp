@@ -21,7 +21,7 @@ TfrmExpFlotta::TfrmExpFlotta(QWidget *parent)
         "#TfrmExpFlotta { background: #EEF2F6; }"
         "#shpComandi { background: white; border-bottom: 1px solid #A9B8C9; }"
         "#intTitolo { color: #1F3A5F; font-size: 16pt; font-weight: bold; }"
-        "#shpInfo { background: #6A7F99; }"
+        "#shpInfo { background: #6A5ACD; }" // slate blue
         "#panInfo { color: white; font-family: Tahoma, 'DejaVu Sans'; font-size: 12pt; }"));
     ui->grdRecords->setModel(m_grid);
     ui->grdRecords->verticalHeader()->hide();
