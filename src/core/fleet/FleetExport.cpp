@@ -73,19 +73,6 @@ constexpr auto &CodFisc = FieldNamed(VehicleFields, "CodFisc");
 constexpr auto &Recapito = FieldNamed(VehicleFields, "Recapito");
 constexpr auto &Note = FieldNamed(VehicleFields, "Note");
 
-// The trimmed Windows-1252 bytes of a field.
-QByteArrayView bytesOf(const char *record, const FieldSpec<VehicleRecord> &field)
-{
-    const int length = std::min<int>(static_cast<unsigned char>(record[field.offset]), field.capacity);
-    const char *text = record + field.offset + 1;
-    int first = 0, last = length;
-    while (first < last && static_cast<unsigned char>(text[first]) <= 0x20)
-        ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
-        --last;
-    return QByteArrayView(text + first, last - first);
-}
-
 // A row: 26 two-byte offsets (where each of the 25 cells starts, then the
 // end), then the cells' bytes one after another, so any cell is found at once.
 constexpr int RowHeader = 26 * 2;
@@ -113,9 +100,9 @@ QByteArray rowBytes(const char *record)
         for (QByteArrayView piece : pieces)
             row.append(piece.data(), piece.size());
     };
-    const auto one = [&](const FieldSpec<VehicleRecord> &field) { add({bytesOf(record, field)}); };
+    const auto one = [&](const FieldSpec<VehicleRecord> &field) { add({TrimmedFieldBytes(record, field)}); };
     one(Veicolo);
-    add({bytesOf(record, Marca), " ", bytesOf(record, Modello)});
+    add({TrimmedFieldBytes(record, Marca), " ", TrimmedFieldBytes(record, Modello)});
     one(Colore);
     one(Alimentazione);
     one(Targa);
@@ -124,7 +111,7 @@ QByteArray rowBytes(const char *record)
     one(Immatricolazione);
     one(Cilindrata);
     one(Cavalli);
-    add({"Data: ", bytesOf(record, DataAcq), "  Prezzo: ", bytesOf(record, PrezzoAcq)});
+    add({"Data: ", TrimmedFieldBytes(record, DataAcq), "  Prezzo: ", TrimmedFieldBytes(record, PrezzoAcq)});
     one(Telepass);
     one(Posti);
     one(Viacard);

@@ -1,5 +1,6 @@
 #include "core/storage/CardGridModel.h"
 
+#include "core/storage/AnsiField.h"
 #include "core/storage/Cp1252.h"
 #include "core/storage/IoError.h"
 
@@ -32,17 +33,10 @@ void CardGridModel::Fill(const QString &archivePath, const ScanProgress &progres
         m_rowStart.append(used);
         char *out = m_bytes.data() + used;
         for (const Field &f : m_fields) {
-            const int length = std::min<int>(static_cast<unsigned char>(record[f.offset]), f.capacity);
-            const char *text = record + f.offset + 1;
-            int first = 0;
-            int last = length;
-            while (first < last && static_cast<unsigned char>(text[first]) <= 0x20)
-                ++first;
-            while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
-                --last;
-            *out++ = char(last - first);
-            std::memcpy(out, text + first, std::size_t(last - first));
-            out += last - first;
+            const QByteArrayView text = TrimmedAnsiField(record + f.offset, f.capacity);
+            *out++ = char(text.size());
+            std::memcpy(out, text.data(), std::size_t(text.size()));
+            out += text.size();
         }
         used = out - m_bytes.constData();
         return true;

@@ -3,6 +3,7 @@
 #include "core/storage/Cp1252.h"
 #include "core/storage/FileWrites.h"
 #include "core/storage/IoError.h"
+#include "core/storage/TextRules.h"
 
 #include <QSaveFile>
 
@@ -86,11 +87,6 @@ void appendCode(SpreadsheetBuffer &out, char32_t code)
         out.put(char(b));
 }
 
-bool trimmed(char16_t c)
-{
-    return c <= 0x20;
-}
-
 // Builds the file in a buffer; with a device the buffer goes to it whenever
 // it has grown large, so a file of any size needs little memory.
 class SheetWriter
@@ -167,12 +163,8 @@ private:
 
 void SpreadsheetCell::text(const QString &text)
 {
-    const char16_t *begin = reinterpret_cast<const char16_t *>(text.constData());
-    const char16_t *end = begin + text.size();
-    while (begin < end && trimmed(*begin))
-        ++begin;
-    while (end > begin && trimmed(end[-1]))
-        --end;
+    const auto *first = reinterpret_cast<const char16_t *>(text.constData());
+    const auto [begin, end] = TrimmedRange(first, first + text.size());
     for (const char16_t *p = begin; p < end; ++p) {
         const char16_t c = *p;
         if (QChar::isHighSurrogate(c) && p + 1 < end && QChar::isLowSurrogate(p[1])) {
@@ -188,12 +180,8 @@ void SpreadsheetCell::text(const QString &text)
 
 void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
 {
-    const unsigned char *begin = reinterpret_cast<const unsigned char *>(bytes);
-    const unsigned char *end = begin + size;
-    while (begin < end && *begin <= 0x20)
-        ++begin;
-    while (end > begin && end[-1] <= 0x20)
-        --end;
+    const auto *first = reinterpret_cast<const unsigned char *>(bytes);
+    const auto [begin, end] = TrimmedRange(first, first + size);
     // Room for the longest escape of every byte ("&#65533;" for NUL); runs
     // of plain bytes are copied whole: this is the inner loop of a large export.
     char *out = m_out.room((end - begin) * 8);
