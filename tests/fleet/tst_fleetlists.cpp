@@ -247,6 +247,10 @@ private slots:
         QCOMPARE(file.count("sdnum=\"1040;0;@\""), 75);
         QVERIFY(file.contains("&lt;b&gt;nota&lt;/b&gt;"));
         QVERIFY(file.contains("Flotta Automezzi"));
+        // The export window's grid, joined columns and all, writes the same file.
+        FleetGridModel grid;
+        grid.Fill(FleetArchive::Path());
+        QCOMPARE(SpreadsheetBytes(FleetExportSheetName, columns, grid), file);
     }
 };
 
