@@ -6,6 +6,7 @@
 #include "gui/help/TfrmSplash.h"
 #include "gui/checks/TfrmCodFisc.h"
 #include "gui/checks/TfrmPartitaIva.h"
+#include "core/fleet/FleetArchive.h"
 #include "gui/fleet/TfrmAllegaCartella.h"
 #include "gui/fleet/TfrmDisponibili.h"
 #include "gui/fleet/TfrmExpFlotta.h"
@@ -24,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QThread>
+#include <memory>
 
 namespace {
 const QSize ScreenSize(1280, 800);
@@ -55,20 +57,29 @@ std::function<QImage()> screen(ScreenId id, std::function<void(QWidget *)> prepa
     };
 }
 
+// A dialog as make makes it, a fresh instance.
+std::function<QImage()> made(std::function<std::unique_ptr<QDialog>()> make)
+{
+    return [make]() -> QImage {
+        const std::unique_ptr<QDialog> window = make();
+        window->show();
+        settle();
+        const QImage image = window->grab().toImage();
+        window->hide();
+        return image;
+    };
+}
+
 // A dialog opened by its owner screen, as a fresh instance.
 template <class Dialog>
 std::function<QImage()> dialog(ScreenId owner, std::function<void(Dialog &)> prepare = {})
 {
-    return [owner, prepare]() -> QImage {
-        Dialog window(Navigator::Screen(owner));
+    return made([owner, prepare]() -> std::unique_ptr<QDialog> {
+        auto window = std::make_unique<Dialog>(Navigator::Screen(owner));
         if (prepare)
-            prepare(window);
-        window.show();
-        settle();
-        const QImage image = window.grab().toImage();
-        window.hide();
-        return image;
-    };
+            prepare(*window);
+        return window;
+    });
 }
 
 QStringList paragraphs(const HelpTopic &topic)
@@ -185,7 +196,11 @@ QList<GuideSection> GuideSections()
                      {paragraphs(HelpRegister()).value(5),
                       QStringLiteral("Nelle righe trovate un doppio clic carica la scheda nella finestra del "
                                      "registro.")},
-                     dialog<TfrmTrovaVisite>(ScreenId::Register),
+                     made([] {
+                         return std::make_unique<TfrmTrovaVisite>(
+                             Navigator::Screen(ScreenId::Register),
+                             Navigator::As<RegisterEditor>(ScreenId::Register)->ArchivePath(), nullptr);
+                     }),
                      {},
                      {}});
     sections.append({QStringLiteral("Stampa della scheda del registro"),
@@ -226,7 +241,10 @@ QList<GuideSection> GuideSections()
                      fleet.mid(5)});
     sections.append({QStringLiteral("Ricerca nel parco automezzi"),
                      {fleet.value(5)},
-                     dialog<TfrmTrovaFlotta>(ScreenId::Fleet),
+                     made([] {
+                         return std::make_unique<TfrmTrovaFlotta>(Navigator::Screen(ScreenId::Fleet),
+                                                                  FleetArchive::Path(), nullptr);
+                     }),
                      {},
                      {}});
     sections.append({QStringLiteral("Veicoli disponibili"),

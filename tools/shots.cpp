@@ -26,6 +26,7 @@
 #include "gui/fleet/TfrmDisponibili.h"
 #include "gui/fleet/TfrmExpFlotta.h"
 #include "gui/fleet/TfrmTrovaFlotta.h"
+#include "core/fleet/FleetArchive.h"
 #include "core/fleet/VehicleRecord.h"
 #include "core/storage/Environment.h"
 #include "core/register/VisitRecord.h"
@@ -62,14 +63,19 @@ void shootScreen(QWidget *screen, const QString &name)
     screen->hide();
 }
 
+void shoot(QDialog &dialog, const QString &name)
+{
+    dialog.show();
+    save(&dialog, name);
+}
+
 template <class Dialog>
 void shootDialog(QWidget *owner, const QString &name, const std::function<void(Dialog &)> &prepare = {})
 {
     Dialog dialog(owner);
     if (prepare)
         prepare(dialog);
-    dialog.show();
-    save(&dialog, name);
+    shoot(dialog, name);
 }
 // A year of sample cards in a temporary program folder, so the statistics
 // show a chart without touching the real archives.
@@ -160,18 +166,23 @@ int main(int argc, char *argv[])
     SetProgramFolder(archives.path());
     Navigator::As<RegisterEditor>(ScreenId::Register)->OpenYear(QStringLiteral("2026"));
     shootDialog<TfrmNonUsciti>(screen(ScreenId::Register), "non_usciti");
-    shootDialog<TfrmTrovaVisite>(screen(ScreenId::Register), "trova_visite");
+    {
+        TfrmTrovaVisite search(screen(ScreenId::Register),
+                               Navigator::As<RegisterEditor>(ScreenId::Register)->ArchivePath(), {});
+        shoot(search, "trova_visite");
+    }
     shootDialog<TfrmStampaVisita>(screen(ScreenId::Register), "stampa_visita");
     shootDialog<TfrmExpVisite>(screen(ScreenId::Register), "esporta_visite");
     QTemporaryDir fleetSample;
     SetProgramFolder(fleetSample.path());
     writeSampleFleet(ProgramFolder() + QStringLiteral("Flotta_Automezzi.pro"));
     shootDialog<TfrmDisponibili>(screen(ScreenId::Fleet), "disponibili");
-    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta");
-    shootDialog<TfrmTrovaFlotta>(screen(ScreenId::Fleet), "trova_flotta_risultati", [](TfrmTrovaFlotta &search) {
-        search.SetToken(QStringLiteral("flotta"));
+    {
+        TfrmTrovaFlotta search(screen(ScreenId::Fleet), FleetArchive::Path(), {});
+        shoot(search, "trova_flotta");
         search.findChild<QPushButton *>(QStringLiteral("btnCerca"))->click();
-    });
+        save(&search, "trova_flotta_risultati");
+    }
     shootDialog<TfrmExpFlotta>(screen(ScreenId::Fleet), "esporta_flotta");
     shootDialog<TfrmAllegaCartella>(screen(ScreenId::Fleet), "allega_file", [](TfrmAllegaCartella &attach) {
         VehicleAttachments given;

@@ -119,8 +119,9 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdDuplica, &QPushButton::clicked, this, &TfrmFlotta::cmdDuplicaClick);
     connect(ui->cmdAllega, &QPushButton::clicked, this, &TfrmFlotta::cmdAllegaClick);
     connect(ui->cmdTrova, &QPushButton::clicked, this, [this] {
-        TfrmTrovaFlotta search(this);
-        search.SetToken(QStringLiteral("flotta"));
+        TfrmTrovaFlotta search(this, FleetArchive::Path(), [this](int cardNumber, const VehicleRecord &) {
+            LoadVehicle(cardNumber);
+        });
         Dialogs::RunModal(&search);
     });
     connect(ui->cmdDisponibili, &QPushButton::clicked, this, [this] {

@@ -2,21 +2,20 @@
 #include "ui_TfrmTrovaFlotta.h"
 
 #include "core/fleet/FleetArchive.h"
-#include "gui/fleet/FleetEditor.h"
 #include "core/fleet/FleetLists.h"
-#include "gui/register/RegisterEditor.h"
 #include "core/storage/IoError.h"
-#include "core/storage/TextRules.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
-#include "gui/kit/Navigator.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QShowEvent>
 
-TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *parent)
+TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *parent, const QString &archivePath,
+                                 std::function<void(int cardNumber, const VehicleRecord &vehicle)> onChosen)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmTrovaFlotta>())
+    , m_archivePath(archivePath)
+    , m_onChosen(std::move(onChosen))
 {
     ui->setupUi(this);
     // The criteria and the results take the same place, one at a time.
@@ -55,11 +54,6 @@ TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *parent)
 
 TfrmTrovaFlotta::~TfrmTrovaFlotta() = default;
 
-void TfrmTrovaFlotta::SetToken(const QString &token)
-{
-    ui->lblMemory->setText(token);
-}
-
 void TfrmTrovaFlotta::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -79,7 +73,7 @@ void TfrmTrovaFlotta::btnCercaClick()
     ListLines found;
     {
         ScanFeedback feedback(ui->prgAvanzamento);
-        found = SearchFleet(FleetArchive::Path(), criteria, feedback.Progress());
+        found = SearchFleet(m_archivePath, criteria, feedback.Progress());
     }
     // A failed read leaves the criteria on screen, so the search can be run again.
     if (found.failed) {
@@ -93,20 +87,14 @@ void TfrmTrovaFlotta::btnCercaClick()
     ui->txtTrova->setFocus();
 }
 
-// Exactly the vehicle of the double-clicked line is handed over; the search
-// closes in any case.
+// Exactly the vehicle of the double-clicked line, as the archive holds it
+// now, is handed over; the search closes in any case.
 void TfrmTrovaFlotta::lstRecordsDblClick(int cardNumber)
 {
-    const QString token = Trim(ui->lblMemory->text());
-    if (cardNumber > 0 && token == QLatin1String("flotta")) {
-        if (auto *editor = Navigator::As<FleetEditor>(ScreenId::Fleet))
-            editor->LoadVehicle(cardNumber);
-    } else if (cardNumber > 0 && token == QLatin1String("registro")) {
+    if (cardNumber > 0 && m_onChosen) {
         try {
-            const VehicleRecord vehicle = FleetArchive::ReadCard(cardNumber);
-            if (auto *editor = Navigator::As<RegisterEditor>(ScreenId::Register))
-                editor->ImportVehicle(vehicle.Marca + QLatin1Char(' ') + vehicle.Modello, vehicle.Targa,
-                                      vehicle.Conducente, vehicle.Recapito);
+            const VehicleRecord vehicle = FleetArchive::ReadCard(cardNumber, m_archivePath);
+            m_onChosen(cardNumber, vehicle);
         } catch (const IoError &e) {
             Dialogs::ArchiveError(this, &e);
         }

@@ -12,6 +12,7 @@
 #include "gui/kit/Navigator.h"
 #include "gui/kit/TfrmCalendario.h"
 #include "gui/help/TfrmGuida.h"
+#include "core/fleet/FleetArchive.h"
 #include "gui/fleet/TfrmTrovaFlotta.h"
 #include "core/register/VisitRecord.h"
 #include "gui/kit/WindowKit.h"
@@ -116,8 +117,10 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     // The red arrow pulls a vehicle of the company fleet into the card through
     // the fleet search.
     connect(ui->impVeicolo, &ClickableLabel::clicked, this, [this] {
-        TfrmTrovaFlotta search(this);
-        search.SetToken(QStringLiteral("registro"));
+        TfrmTrovaFlotta search(this, FleetArchive::Path(), [this](int, const VehicleRecord &vehicle) {
+            ImportVehicle(vehicle.Marca + QLatin1Char(' ') + vehicle.Modello, vehicle.Targa, vehicle.Conducente,
+                          vehicle.Recapito);
+        });
         Dialogs::RunModal(&search);
     });
 }
@@ -247,8 +250,7 @@ void TfrmRegistro::btnGuidaClick()
 // The search and the daily lists load a double-clicked card through LoadCard.
 void TfrmRegistro::btnTrovaClick()
 {
-    TfrmTrovaVisite search(this);
-    search.SetToken(QStringLiteral("registro"));
+    TfrmTrovaVisite search(this, ArchivePath(), [this](int cardNumber) { LoadCard(ArchivePath(), cardNumber); });
     Dialogs::RunModal(&search);
 }
 

@@ -1,31 +1,19 @@
 #include "gui/register/TfrmTrovaVisite.h"
 #include "ui_TfrmTrovaVisite.h"
 
-#include "gui/register/RegisterEditor.h"
 #include "core/register/RegisterLists.h"
-#include "core/storage/TextRules.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
-#include "gui/kit/Navigator.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QShowEvent>
 
-namespace {
-RegisterEditor *Editor()
-{
-    return Navigator::As<RegisterEditor>(ScreenId::Register);
-}
-QString EditorArchive()
-{
-    RegisterEditor *editor = Editor();
-    return editor ? editor->ArchivePath() : QString();
-}
-} // namespace
-
-TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent)
+TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent, const QString &archivePath,
+                                 std::function<void(int cardNumber)> onChosen)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmTrovaVisite>())
+    , m_archivePath(archivePath)
+    , m_onChosen(std::move(onChosen))
 {
     ui->setupUi(this);
     ui->stkPannelli->setCurrentWidget(ui->panAvvio);
@@ -62,11 +50,6 @@ TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent)
 
 TfrmTrovaVisite::~TfrmTrovaVisite() = default;
 
-void TfrmTrovaVisite::SetToken(const QString &token)
-{
-    ui->lblMemory->setText(token);
-}
-
 void TfrmTrovaVisite::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -87,7 +70,7 @@ void TfrmTrovaVisite::btnCercaClick()
     ListLines found;
     {
         ScanFeedback feedback;
-        found = SearchRegister(EditorArchive(), criteria, feedback.Progress());
+        found = SearchRegister(m_archivePath, criteria, feedback.Progress());
     }
     if (found.failed) {
         Dialogs::Message(this, MessageKind::Plain, ArchiveErrorText);
@@ -100,14 +83,12 @@ void TfrmTrovaVisite::btnCercaClick()
     ui->txtTrova->setFocus();
 }
 
-// The card of the double-clicked line goes into the register editor when the
-// editor opened the search; the search closes in any case.
+// The card of the double-clicked line goes to the opener; the search closes
+// in any case.
 void TfrmTrovaVisite::lstRecordsDblClick(int cardNumber)
 {
-    if (cardNumber > 0 && Trim(ui->lblMemory->text()) == QLatin1String("registro")) {
-        if (RegisterEditor *editor = Editor())
-            editor->LoadCard(EditorArchive(), cardNumber);
-    }
+    if (cardNumber > 0 && m_onChosen)
+        m_onChosen(cardNumber);
     accept();
 }
 

@@ -1,8 +1,9 @@
 #pragma once
-// The register search: up to ten criteria at once on the cards of the
-// register editor's archive; the cards found are listed one line each, found
-// in, printed, and loaded into the editor with a double-click.
+// The register search: up to ten criteria at once on the cards of a year's
+// archive; the cards found are listed one line each, found in, printed, and
+// picked with a double-click, which hands the card's number to the opener.
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -14,12 +15,10 @@ class TfrmTrovaVisite : public QDialog
 {
     Q_OBJECT
 public:
-    explicit TfrmTrovaVisite(QWidget *parent = nullptr);
+    // Searches the archive at archivePath; onChosen gets the card number
+    // (1-based) of the double-clicked line, then the window closes.
+    TfrmTrovaVisite(QWidget *parent, const QString &archivePath, std::function<void(int cardNumber)> onChosen);
     ~TfrmTrovaVisite() override;
-
-    // Who opened the search: "registro" lets a double-click load the card
-    // into the register editor.
-    void SetToken(const QString &token);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -30,5 +29,7 @@ private:
     void btnChiudiClick();
 
     std::unique_ptr<Ui::TfrmTrovaVisite> ui;
+    QString m_archivePath;
+    std::function<void(int cardNumber)> m_onChosen;
     CardList *m_lines = nullptr;
 };
