@@ -14,7 +14,9 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QColor>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -144,16 +146,42 @@ private slots:
         QCOMPARE(program->dir.bytes("Flotta_Automezzi.pro"), archive);
     }
 
+    // Shown again (restored from the task bar, say), the window keeps its
+    // rows and the corrections typed into them: it is filled once per opening.
+    void showingAgainKeepsTheCorrections()
+    {
+        program->dir.write("Flotta_Automezzi.pro", Vehicle(1).toBytes());
+        withDialog([&](QDialog *d) {
+            QAbstractItemModel *m = grid(d)->model();
+            QVERIFY(m->setData(m->index(0, 24), "0612345678"));
+            program->dir.write("Flotta_Automezzi.pro", Vehicle(1).toBytes() + Vehicle(2).toBytes());
+            d->hide();
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            QCOMPARE(m->rowCount(), 1);
+            QCOMPARE(cell(d, 0, 24), QStringLiteral("0612345678"));
+        });
+    }
+
+    // Texts typed into the empty rows' two open columns are shown and
+    // exported; every other cell stays empty.
     void emptyFleetExportsTenEmptyRows()
     {
         withDialog([&](QDialog *d) {
-            QCOMPARE(grid(d)->model()->rowCount(), 10);
+            QAbstractItemModel *m = grid(d)->model();
+            QCOMPARE(m->rowCount(), 10);
             QCOMPARE(cell(d, 0, 0), QString());
+            QVERIFY(m->setData(m->index(0, 23), "BNCLRA70A41H501B"));
+            QVERIFY(m->setData(m->index(9, 24), "0612345678"));
+            QCOMPARE(cell(d, 0, 23), QStringLiteral("BNCLRA70A41H501B"));
+            QCOMPARE(cell(d, 9, 24), QStringLiteral("0612345678"));
             click(d, "cmdEsporta");
         });
         QVERIFY(QFile::exists(program->dir.path("Flotta_Automezzi.pro")));
         QCOMPARE(exported().count("<tr"), 11);
-        QCOMPARE(exported().count("<td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td>"), 250);
+        QCOMPARE(exported().count("<td style=\"text-align: left;\" sdnum=\"1040;0;@\"></td>"), 248);
+        QVERIFY(exported().contains(">BNCLRA70A41H501B<"));
+        QVERIFY(exported().contains(">0612345678<"));
     }
 
     void failures_data()
@@ -202,6 +230,9 @@ private slots:
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             auto *panInfo = dialog->findChild<QLabel *>("panInfo");
+            // The status band is slate blue.
+            const QImage band = dialog->findChild<QWidget *>("shpInfo")->grab().toImage();
+            QCOMPARE(band.pixelColor(1, 1), QColor(0x6A, 0x5A, 0xCD));
             QTest::mouseMove(dialog->findChild<QWidget *>("cmdEsci"));
             QTRY_COMPARE(panInfo->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
             QTest::mouseMove(dialog, QPoint(5, dialog->height() - 5));

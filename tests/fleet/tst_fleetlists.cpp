@@ -68,6 +68,9 @@ private slots:
             << "+39 06 1234 5678 9" << "nota lunga senza limite di larghezza"
             << "Mercedes-Benz Sprinter 316 CDI  Targa: 123456789012  Giovanni Battista Montema  Tel. +39 06 1234 567"
                "  nota lunga senza limite di larghezza";
+        QTest::newRow("a make of 30 leaves no room for the model; the euro sign kept")
+            << QString(32, 'M') << "Ducato" << "" << QString::fromUtf8("Nicolò € Ricci") << "" << ""
+            << QString(30, 'M') + QString::fromUtf8("  Targa:               Nicolò € Ricci             Tel.                  ");
     }
 
     void lineLayout()
@@ -247,6 +250,10 @@ private slots:
         QCOMPARE(file.count("sdnum=\"1040;0;@\""), 75);
         QVERIFY(file.contains("&lt;b&gt;nota&lt;/b&gt;"));
         QVERIFY(file.contains("Flotta Automezzi"));
+        // The export window's grid, joined columns and all, writes the same file.
+        FleetGridModel grid;
+        grid.Fill(FleetArchive::Path());
+        QCOMPARE(SpreadsheetBytes(FleetExportSheetName, columns, grid), file);
     }
 };
 

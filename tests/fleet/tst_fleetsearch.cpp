@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -259,6 +260,26 @@ private slots:
             QTest::mouseDClick(control<QListView>(d, "lstRecords")->viewport(), Qt::LeftButton);
         });
         QCOMPARE(control<QLineEdit>(editor, "txtTarga")->text(), QStringLiteral("CD456EF"));
+    }
+
+    // A vehicle that can no longer be read when its line is picked is told
+    // and handed to nobody; the search closes.
+    void pickOfAnUnreadableVehicle()
+    {
+        program->dir.write("Flotta_Automezzi.pro", Fleet());
+        TfrmRegistro *editor = program->showRegister("2021");
+        open(editor, "impVeicolo", [&](QDialog *d) {
+            search(d, {{"txtTarga", "CD456"}});
+            QFile archive(program->dir.path("Flotta_Automezzi.pro"));
+            QVERIFY(archive.resize(VehicleRecord::Size));
+            DoubleClickLine(control<QListView>(d, "lstRecords"), 0);
+            QVERIFY(!d->isVisible());
+        });
+        QCOMPARE(program->script.messages.size(), 1);
+        QCOMPARE(program->script.messages[0].kind, MessageKind::Error);
+        QCOMPARE(program->script.lastMessage(), ArchiveErrorText);
+        QCOMPARE(control<QLineEdit>(editor, "txtTarga")->text(), QString());
+        QCOMPARE(control<QLineEdit>(editor, "txtVeicolo")->text(), QString());
     }
 
     // The list of available vehicles: "Sì" only; exactly the card of the

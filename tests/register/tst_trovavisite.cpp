@@ -133,7 +133,7 @@ private slots:
 
     void enterMovesThroughTheCriteriaWithTheirHighlight()
     {
-        TfrmTrovaVisite window(editor, editor->ArchivePath(), {});
+        TfrmTrovaVisite window(editor, program->dir.path("2026.vis"), {});
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
@@ -151,21 +151,23 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), control(&window, "txtDataEnt"));
     }
 
-    // The search hands back the card number of the line and loads nothing itself.
-    void handsBackTheChosenCard()
+    // The search reads the archive it is given and hands the card of the
+    // double-clicked line to its opener's callback alone: no window is
+    // written into.
+    void pickHandsTheCardToTheCallback()
     {
+        program->dir.write("2025.vis", Card("Ford Transit", "CC333CC", "01/05/2025", {}).toBytes()
+                                           + Card("Iveco Daily", "AA111AA", "02/05/2025", {}).toBytes());
         QList<int> chosen;
-        TfrmTrovaVisite window(editor, editor->ArchivePath(), [&](int cardNumber) { chosen << cardNumber; });
+        TfrmTrovaVisite window(editor, program->dir.path("2025.vis"), [&](int card) { chosen << card; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::mouseClick(control(&window, "btnCerca"), Qt::LeftButton);
         auto *list = control<QListView>(&window, "lstRecords");
-        const QPoint at = list->visualRect(list->model()->index(0, 0)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(LinesOf(list).size(), 2);
+        DoubleClickLine(list, 1);
         QVERIFY(!window.isVisible());
-        QCOMPARE(chosen, QList<int>{list->model()->index(0, 0).data(CardListModel::CardNumberRole).toInt()});
-        QVERIFY(chosen.first() > 0);
+        QCOMPARE(chosen, QList<int>{2});
         QCOMPARE(control<QLabel>(editor, "lblPosizione")->text(), QString());
     }
 };

@@ -42,6 +42,10 @@ private slots:
         QCOMPARE(Trim(QStringLiteral("   ")), QString());
         // A no-break space (U+00A0) is above U+0020 and stays.
         QCOMPARE(Trim(QStringLiteral("\u00A0x\u00A0")), QStringLiteral("\u00A0x\u00A0"));
+        // The same rule on stored Windows-1252 bytes: bytes from 0x80 up
+        // (no-break space, euro sign) are text and stay.
+        QCOMPARE(TrimmedBytes("\x01 \xA0x\x80 \x1f").toByteArray(), QByteArray("\xA0x\x80"));
+        QVERIFY(TrimmedBytes(" \t\r\n").isEmpty());
     }
 
     void upperCaseTouchesOnlyAtoZ()

@@ -13,6 +13,17 @@ constexpr auto &Recapito = FieldNamed(VehicleFields, "Recapito");
 constexpr auto &Note = FieldNamed(VehicleFields, "Note");
 constexpr auto &Disponibile = FieldNamed(VehicleFields, "Disponibile");
 
+// The line of a vehicle, column by column: {label, field, width}. Make and
+// model are joined before the column is filled or cut, so an empty make
+// leaves the line starting with a blank.
+constexpr LineColumn<VehicleRecord> FleetLine[] = {
+    {"", &Marca, 30, &Modello},
+    {"  Targa: ", &Targa, 12},
+    {"  ", &Conducente, 25},
+    {"  Tel. ", &Recapito, 15},
+    {"  ", &Note},
+};
+
 QList<FieldNeedle> needlesOf(const FleetCriteria &criteria)
 {
     return FieldNeedles(VehicleFields, FleetSearchFields, criteria.text);
@@ -45,13 +56,7 @@ bool VehicleIsAvailable(const char *record)
 
 QString FleetListLine(const char *record)
 {
-    // Make and model are joined before the column is filled or cut, so an
-    // empty make leaves the line starting with a blank.
-    const QString vehicle = FieldText(record, Marca) + QLatin1Char(' ') + FieldText(record, Modello);
-    return vehicle.leftJustified(30, QLatin1Char(' '), true) + QStringLiteral("  Targa: ")
-        + ListColumn(FieldText(record, Targa), 12) + QStringLiteral("  ") + ListColumn(FieldText(record, Conducente), 25)
-        + QStringLiteral("  Tel. ") + ListColumn(FieldText(record, Recapito), 15) + QStringLiteral("  ")
-        + FieldText(record, Note);
+    return ListLineOf(record, FleetLine);
 }
 
 ListLines SearchFleet(const QString &archivePath, const FleetCriteria &criteria, const ScanProgress &progress)

@@ -2,6 +2,7 @@
 
 #include "core/register/VisitRecord.h"
 #include "core/storage/Cp1252.h"
+#include "core/storage/ListRules.h"
 #include "core/storage/RecordSearch.h"
 
 #include <QByteArray>
@@ -16,31 +17,41 @@ constexpr auto &TelCel = FieldNamed(VisitFields, "TelCel");
 constexpr auto &DataUsc = FieldNamed(VisitFields, "DataUsc");
 constexpr auto &OraUsc = FieldNamed(VisitFields, "OraUsc");
 
-// Appends the trimmed text of a field to a line: filled with spaces up to
-// width characters or cut after width characters (one byte is one character
-// in the code page); width < 0 appends it as it is. Lines are built straight
-// from the archive's bytes, since a list may have tens of thousands of them.
-void appendField(QString &line, const char *record, const FieldSpec<VisitRecord> &field, int width = -1)
-{
-    const QByteArrayView bytes = TrimmedFieldBytes(record, field);
-    qsizetype n = bytes.size();
-    if (width >= 0 && n > width)
-        n = width;
-    bool highRow = false;
-    for (qsizetype i = 0; i < n; ++i)
-        highRow |= (static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80;
-    if (highRow) {
-        line += FromCp1252(bytes.data(), n);
-    } else {
-        const qsizetype at = line.size();
-        line.resize(at + n);
-        char16_t *out = reinterpret_cast<char16_t *>(line.data()) + at;
-        for (qsizetype i = 0; i < n; ++i)
-            out[i] = static_cast<unsigned char>(bytes[i]);
-    }
-    if (width > n)
-        line.resize(line.size() + (width - n), QLatin1Char(' '));
-}
+// The lines of the lists, column by column: {label, field, width}.
+constexpr LineColumn<VisitRecord> EnteredTodayLine[] = {
+    {"", &Veicolo, 30},
+    {"  Targa: ", &Targa, 12},
+    {"  Ora entrata: ", &OraEnt, 5},
+    {"  Uscita: ", &DataUsc, 10},
+    {"  Ora: ", &OraUsc, 5},
+    {"  Conducente: ", &Conduttore},
+};
+constexpr LineColumn<VisitRecord> LeftTodayLine[] = {
+    {"", &Veicolo, 30},
+    {"  Targa: ", &Targa, 12},
+    {"  Ora uscita: ", &OraUsc, 5},
+    {"  Entrata: ", &DataEnt, 10},
+    {"  Ora: ", &OraEnt, 5},
+    {"  Conducente: ", &Conduttore},
+};
+constexpr LineColumn<VisitRecord> NotLeftLine[] = {
+    {"", &Veicolo, 30},
+    {"  Targa: ", &Targa, 12},
+    {"  Entrata: ", &DataEnt, 10},
+    {"  Ora: ", &OraEnt, 5},
+    {"  Conducente: ", &Conduttore, 30},
+    {"  Tel. ", &TelCel},
+};
+// The search's vehicle column is 28 wide, not 30 as in the daily lists.
+constexpr LineColumn<VisitRecord> SearchLine[] = {
+    {"", &Veicolo, 28},
+    {"  Targa: ", &Targa, 12},
+    {"  Entrata: ", &DataEnt, 10},
+    {"  Ora: ", &OraEnt, 5},
+    {"  Uscita: ", &DataUsc, 10},
+    {"  Ora: ", &OraUsc, 5},
+    {"  Conducente: ", &Conduttore},
+};
 
 QList<FieldNeedle> needlesOf(const RegisterCriteria &criteria)
 {
@@ -50,44 +61,15 @@ QList<FieldNeedle> needlesOf(const RegisterCriteria &criteria)
 
 QString RegisterListLine(RegisterList list, const char *record)
 {
-    QString line;
-    line.reserve(176);
-    appendField(line, record, Veicolo, 30);
-    line += QLatin1StringView("  Targa: ");
-    appendField(line, record, Targa, 12);
     switch (list) {
     case RegisterList::EnteredToday:
-        line += QLatin1StringView("  Ora entrata: ");
-        appendField(line, record, OraEnt, 5);
-        line += QLatin1StringView("  Uscita: ");
-        appendField(line, record, DataUsc, 10);
-        line += QLatin1StringView("  Ora: ");
-        appendField(line, record, OraUsc, 5);
-        line += QLatin1StringView("  Conducente: ");
-        appendField(line, record, Conduttore);
-        return line;
+        return ListLineOf(record, EnteredTodayLine);
     case RegisterList::LeftToday:
-        line += QLatin1StringView("  Ora uscita: ");
-        appendField(line, record, OraUsc, 5);
-        line += QLatin1StringView("  Entrata: ");
-        appendField(line, record, DataEnt, 10);
-        line += QLatin1StringView("  Ora: ");
-        appendField(line, record, OraEnt, 5);
-        line += QLatin1StringView("  Conducente: ");
-        appendField(line, record, Conduttore);
-        return line;
+        return ListLineOf(record, LeftTodayLine);
     case RegisterList::NotLeft:
         break;
     }
-    line += QLatin1StringView("  Entrata: ");
-    appendField(line, record, DataEnt, 10);
-    line += QLatin1StringView("  Ora: ");
-    appendField(line, record, OraEnt, 5);
-    line += QLatin1StringView("  Conducente: ");
-    appendField(line, record, Conduttore, 30);
-    line += QLatin1StringView("  Tel. ");
-    appendField(line, record, TelCel);
-    return line;
+    return ListLineOf(record, NotLeftLine);
 }
 
 namespace {
@@ -145,22 +127,7 @@ bool CardMatches(const char *record, const RegisterCriteria &criteria)
 
 QString RegisterSearchLine(const char *record)
 {
-    QString line;
-    line.reserve(176);
-    appendField(line, record, Veicolo, 28);
-    line += QLatin1StringView("  Targa: ");
-    appendField(line, record, Targa, 12);
-    line += QLatin1StringView("  Entrata: ");
-    appendField(line, record, DataEnt, 10);
-    line += QLatin1StringView("  Ora: ");
-    appendField(line, record, OraEnt, 5);
-    line += QLatin1StringView("  Uscita: ");
-    appendField(line, record, DataUsc, 10);
-    line += QLatin1StringView("  Ora: ");
-    appendField(line, record, OraUsc, 5);
-    line += QLatin1StringView("  Conducente: ");
-    appendField(line, record, Conduttore);
-    return line;
+    return ListLineOf(record, SearchLine);
 }
 
 ListLines SearchRegister(const QString &archivePath, const RegisterCriteria &criteria, const ScanProgress &progress)

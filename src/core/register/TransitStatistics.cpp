@@ -7,14 +7,6 @@
 namespace {
 constexpr const FieldSpec<VisitRecord> &EntryDate = FieldNamed(VisitFields, "DataEnt");
 
-// The characters trimming removes: every code up to the blank. Windows-1252
-// maps bytes 0x00-0x20 to the same codes and every other byte above them, so
-// trimming the raw bytes trims the text.
-bool trimmed(unsigned char byte)
-{
-    return byte <= 0x20;
-}
-
 // The bytes [first, first + size) of the trimmed entry date followed by ten
 // blanks, themselves trimmed: the pieces the counting rule compares.
 struct Piece {
@@ -24,13 +16,8 @@ struct Piece {
 
 Piece trimmedPiece(const unsigned char *text, int length, int first, int size)
 {
-    int begin = std::min(first, length);
-    int end = std::min(first + size, length);
-    while (begin < end && trimmed(text[begin]))
-        ++begin;
-    while (end > begin && trimmed(text[end - 1]))
-        --end;
-    return {text + begin, end - begin};
+    const auto [begin, end] = TrimmedRange(text + std::min(first, length), text + std::min(first + size, length));
+    return {begin, int(end - begin)};
 }
 } // namespace
 
@@ -59,21 +46,16 @@ std::array<int, 12> CountMonthlyTransits(const QString &archivePath, const QStri
             const int stored = std::min<int>(field[0], EntryDate.capacity);
             // The entry date trimmed; the ten blanks appended after it are
             // what the pieces past its end read as, and trimming drops them.
-            const unsigned char *text = field + 1;
-            int begin = 0;
-            int end = stored;
-            while (begin < end && trimmed(text[begin]))
-                ++begin;
-            while (end > begin && trimmed(text[end - 1]))
-                --end;
-            const Piece month = trimmedPiece(text + begin, end - begin, 3, 2);
+            const auto [text, end] = TrimmedRange(field + 1, field + 1 + stored);
+            const int length = int(end - text);
+            const Piece month = trimmedPiece(text, length, 3, 2);
             if (month.size != 2 || month.start[0] < '0' || month.start[0] > '1' || month.start[1] < '0'
                 || month.start[1] > '9')
                 return true;
             const int number = (month.start[0] - '0') * 10 + (month.start[1] - '0');
             if (number < 1 || number > 12)
                 return true;
-            const Piece found = trimmedPiece(text + begin, end - begin, 6, 4);
+            const Piece found = trimmedPiece(text, length, 6, 4);
             if (found.size == wantedBytes.size()
                 && std::equal(found.start, found.start + found.size,
                               reinterpret_cast<const unsigned char *>(wantedBytes.constData())))

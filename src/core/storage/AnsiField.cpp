@@ -19,14 +19,7 @@ void StoreAnsiField(char *field, int capacity, const QString &text)
 QByteArrayView TrimmedAnsiField(const char *field, int capacity)
 {
     const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    const char *text = field + 1;
-    int first = 0;
-    int last = length;
-    while (first < last && static_cast<unsigned char>(text[first]) <= 0x20)
-        ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
-        --last;
-    return QByteArrayView(text + first, last - first);
+    return TrimmedBytes(QByteArrayView(field + 1, length));
 }
 
 QString LoadAnsiField(const char *field, int capacity)

@@ -1,10 +1,22 @@
 #include "core/storage/CardGridModel.h"
 
+#include "core/storage/AnsiField.h"
 #include "core/storage/Cp1252.h"
 #include "core/storage/IoError.h"
 
 #include <algorithm>
 #include <cstring>
+
+namespace {
+// The most bytes a field column's text can take.
+qsizetype longestText(const CardGridModel::Field &field)
+{
+    qsizetype longest = 0;
+    for (const CardGridModel::Piece &piece : field.pieces)
+        longest += qsizetype(std::strlen(piece.before)) + piece.capacity;
+    return longest;
+}
+} // namespace
 
 CardGridModel::CardGridModel(const QList<Column> &columns, const QList<Field> &fields, int recordSize,
                              QObject *parent)
@@ -13,6 +25,8 @@ CardGridModel::CardGridModel(const QList<Column> &columns, const QList<Field> &f
     , m_fields(fields)
     , m_recordSize(recordSize)
 {
+    for (const Field &f : m_fields)
+        Q_ASSERT_X(longestText(f) <= 255, "CardGridModel", "a field column holds at most 255 characters");
 }
 
 void CardGridModel::Fill(const QString &archivePath, const ScanProgress &progress)
@@ -24,7 +38,7 @@ void CardGridModel::Fill(const QString &archivePath, const ScanProgress &progres
     m_typed.clear();
     qsizetype longestRow = 0;
     for (const Field &f : m_fields)
-        longestRow += 1 + f.capacity;
+        longestRow += 1 + longestText(f);
     qsizetype used = 0;
     auto visit = [&](int, const char *record) {
         if (used + longestRow > m_bytes.size())
@@ -32,17 +46,18 @@ void CardGridModel::Fill(const QString &archivePath, const ScanProgress &progres
         m_rowStart.append(used);
         char *out = m_bytes.data() + used;
         for (const Field &f : m_fields) {
-            const int length = std::min<int>(static_cast<unsigned char>(record[f.offset]), f.capacity);
-            const char *text = record + f.offset + 1;
-            int first = 0;
-            int last = length;
-            while (first < last && static_cast<unsigned char>(text[first]) <= 0x20)
-                ++first;
-            while (last > first && static_cast<unsigned char>(text[last - 1]) <= 0x20)
-                --last;
-            *out++ = char(last - first);
-            std::memcpy(out, text + first, std::size_t(last - first));
-            out += last - first;
+            char *length = out++;
+            for (const Piece &piece : f.pieces) {
+                const std::size_t before = std::strlen(piece.before);
+                std::memcpy(out, piece.before, before);
+                out += before;
+                const QByteArrayView text = TrimmedAnsiField(record + piece.offset, piece.capacity);
+                std::memcpy(out, text.data(), std::size_t(text.size()));
+                out += text.size();
+            }
+            if (out - length - 1 > 255)
+                out = length + 1 + 255;
+            *length = char(out - length - 1);
         }
         used = out - m_bytes.constData();
         return true;

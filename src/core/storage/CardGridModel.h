@@ -1,7 +1,8 @@
 #pragma once
-// The grid of an export window: one row per card of an archive in archive
-// order, column 0 the card number and then chosen fields of the card, each
-// trimmed. Rows are kept as the archive's own Windows-1252 bytes (a few dozen
+// The grid of an export window, for both archives: one row per card of an
+// archive in archive order, column 0 the card number and then one column per
+// chosen field of the card, trimmed, or per group of fields joined with
+// literal texts (the fleet's "Marca e modello" and "Acquisto"). Rows are kept as the archive's own Windows-1252 bytes (a few dozen
 // bytes per card instead of an object per cell), so a year of 200,000 cards
 // takes less memory than its archive; texts typed into editable columns are
 // kept beside them. The grid never writes to the archive.
@@ -17,6 +18,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 class CardGridModel : public QAbstractTableModel, public SpreadsheetRows
 {
@@ -25,9 +27,25 @@ public:
         QString heading;
         bool editable = false;
     };
-    struct Field {
+    // A piece of a field column's text: a literal text (ASCII), then the
+    // trimmed text of the stored field at offset with its capacity.
+    struct Piece {
+        const char *before;
         int offset;
         int capacity;
+    };
+    // Where a field column's text comes from: one stored field, or pieces
+    // joined in order (at most 255 characters in all).
+    struct Field {
+        Field(int offset, int capacity)
+            : pieces{{"", offset, capacity}}
+        {
+        }
+        Field(std::initializer_list<Piece> joined)
+            : pieces(joined)
+        {
+        }
+        QList<Piece> pieces;
     };
 
     // columns: the headings of column 0 (the card number) and of each field
@@ -52,6 +70,8 @@ public:
 
     // The text of a cell as shown (column 0 the card number, empty on a blank row).
     QString Text(int row, int column) const;
+    // The cards read into the grid (0 while it shows its empty rows).
+    int CardCount() const { return m_blank ? 0 : int(m_rowStart.size()); }
 
     // SpreadsheetRows: the field columns (grid columns 1 onwards).
     int RowCount() const override { return rowCount(); }
@@ -67,8 +87,8 @@ private:
     QList<Column> m_columns;
     QList<Field> m_fields;
     int m_recordSize;
-    // Per card, one after the other in one buffer: for each field one length
-    // byte then its trimmed bytes; m_rowStart gives where each card begins.
+    // Per card, one after the other in one buffer: for each field column one
+    // length byte then its bytes; m_rowStart gives where each card begins.
     QByteArray m_bytes;
     QList<qint64> m_rowStart;
     mutable int m_cursorRow = -1;

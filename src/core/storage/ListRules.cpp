@@ -1,8 +1,10 @@
 #include "core/storage/ListRules.h"
 
+#include "core/storage/Cp1252.h"
 #include "core/storage/TextRules.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 QString ListColumn(const QString &text, int width)
@@ -11,6 +13,43 @@ QString ListColumn(const QString &text, int width)
     if (t.size() >= width)
         return t.left(width);
     return t + QString(width - t.size(), QLatin1Char(' '));
+}
+
+namespace {
+// Appends at most limit characters of stored Windows-1252 bytes (one byte is
+// one character) and returns how many. Only the bytes 0x80-0x9F differ from
+// Latin-1, so a piece without them is widened byte by byte.
+qsizetype appendStored(QString &line, QByteArrayView bytes, qsizetype limit)
+{
+    const qsizetype n = std::min(bytes.size(), limit);
+    bool highRow = false;
+    for (qsizetype i = 0; i < n; ++i)
+        highRow |= (static_cast<unsigned char>(bytes[i]) & 0xE0) == 0x80;
+    if (highRow) {
+        line += FromCp1252(bytes.data(), n);
+    } else {
+        const qsizetype at = line.size();
+        line.resize(at + n);
+        char16_t *out = reinterpret_cast<char16_t *>(line.data()) + at;
+        for (qsizetype i = 0; i < n; ++i)
+            out[i] = static_cast<unsigned char>(bytes[i]);
+    }
+    return n;
+}
+} // namespace
+
+void AppendLineColumn(QString &line, const char *label, QByteArrayView field, const QByteArrayView *joined, int width)
+{
+    line += QLatin1StringView(label);
+    const qsizetype start = line.size();
+    qsizetype room = width < 0 ? std::numeric_limits<qsizetype>::max() : width;
+    room -= appendStored(line, field, room);
+    if (joined && room > 0) {
+        line += QLatin1Char(' ');
+        appendStored(line, *joined, room - 1);
+    }
+    if (width >= 0 && line.size() < start + width)
+        line.resize(start + width, QLatin1Char(' '));
 }
 
 namespace {

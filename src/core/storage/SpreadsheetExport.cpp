@@ -3,6 +3,7 @@
 #include "core/storage/Cp1252.h"
 #include "core/storage/FileWrites.h"
 #include "core/storage/IoError.h"
+#include "core/storage/TextRules.h"
 
 #include <QSaveFile>
 
@@ -98,11 +99,6 @@ void appendCode(SpreadsheetBuffer &out, char32_t code)
         appendReference(out, code);
     else
         out.put(char(b));
-}
-
-bool trimmed(char16_t c)
-{
-    return c <= 0x20;
 }
 
 // One character in UTF-8; returns the end of what was written.
@@ -208,12 +204,8 @@ private:
 
 void SpreadsheetCell::text(const QString &text)
 {
-    const char16_t *begin = reinterpret_cast<const char16_t *>(text.constData());
-    const char16_t *end = begin + text.size();
-    while (begin < end && trimmed(*begin))
-        ++begin;
-    while (end > begin && trimmed(end[-1]))
-        --end;
+    const auto *first = reinterpret_cast<const char16_t *>(text.constData());
+    const auto [begin, end] = TrimmedRange(first, first + text.size());
     if (m_form == Form::Utf8) {
         utf8Text(begin, end);
         return;
@@ -233,12 +225,8 @@ void SpreadsheetCell::text(const QString &text)
 
 void SpreadsheetCell::cp1252(const char *bytes, qsizetype size)
 {
-    const unsigned char *begin = reinterpret_cast<const unsigned char *>(bytes);
-    const unsigned char *end = begin + size;
-    while (begin < end && *begin <= 0x20)
-        ++begin;
-    while (end > begin && end[-1] <= 0x20)
-        --end;
+    const auto *first = reinterpret_cast<const unsigned char *>(bytes);
+    const auto [begin, end] = TrimmedRange(first, first + size);
     if (m_form == Form::Utf8) {
         utf8FromCp1252(begin, end);
         return;

@@ -4,13 +4,9 @@
 
 QString Trim(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= 0x20)
-        ++first;
-    while (last > first && text.at(last - 1).unicode() <= 0x20)
-        --last;
-    return text.mid(first, last - first);
+    const auto *first = reinterpret_cast<const char16_t *>(text.constData());
+    const auto [begin, end] = TrimmedRange(first, first + text.size());
+    return text.mid(begin - first, end - begin);
 }
 
 namespace {

@@ -21,7 +21,7 @@ TfrmExpFlotta::TfrmExpFlotta(QWidget *parent, const QString &archivePath)
         "#TfrmExpFlotta { background: #EEF2F6; }"
         "#shpComandi { background: white; border-bottom: 1px solid #A9B8C9; }"
         "#intTitolo { color: #1F3A5F; font-size: 16pt; font-weight: bold; }"
-        "#shpInfo { background: #6A7F99; }"
+        "#shpInfo { background: #6A5ACD; }" // slate blue
         "#panInfo { color: white; font-family: Tahoma, 'DejaVu Sans'; font-size: 12pt; }"));
     ui->grdRecords->setModel(m_grid);
     ui->grdRecords->verticalHeader()->hide();
@@ -47,9 +47,14 @@ TfrmExpFlotta::TfrmExpFlotta(QWidget *parent, const QString &archivePath)
 
 TfrmExpFlotta::~TfrmExpFlotta() = default;
 
+// The grid is filled once per opening: shown again (restored from the task
+// bar, say), the window keeps the rows and the corrections typed into them.
 void TfrmExpFlotta::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
+    if (m_filled)
+        return;
+    m_filled = true;
     CenterWindow(this);
     FormShow();
 }

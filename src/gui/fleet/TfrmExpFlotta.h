@@ -28,4 +28,5 @@ private:
     QString m_archivePath;
     // The grid holds every card of the archive (its reading did not fail).
     bool m_readWhole = false;
+    bool m_filled = false;
 };

@@ -4,14 +4,14 @@
 #include "core/fleet/FleetArchive.h"
 #include "core/fleet/FleetLists.h"
 #include "core/storage/IoError.h"
-#include "core/storage/TextRules.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QShowEvent>
 
-TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *parent, const QString &archivePath, Chosen onChosen)
+TfrmTrovaFlotta::TfrmTrovaFlotta(QWidget *parent, const QString &archivePath,
+                                 std::function<void(int cardNumber, const VehicleRecord &vehicle)> onChosen)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmTrovaFlotta>())
     , m_archivePath(archivePath)
@@ -87,8 +87,8 @@ void TfrmTrovaFlotta::btnCercaClick()
     ui->txtTrova->setFocus();
 }
 
-// Exactly the vehicle of the double-clicked line is handed over; the search
-// closes in any case.
+// Exactly the vehicle of the double-clicked line, as the archive holds it
+// now, is handed over; the search closes in any case.
 void TfrmTrovaFlotta::lstRecordsDblClick(int cardNumber)
 {
     if (cardNumber > 0 && m_onChosen) {

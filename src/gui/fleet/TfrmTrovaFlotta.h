@@ -1,9 +1,8 @@
 #pragma once
 // The fleet search: up to ten criteria, the vehicles found one line each,
-// find and print in the list, and a double-click that hands the vehicle to
-// the window that opened the search: the whole card to the vehicle card
-// editor (token "flotta"), make and model, plate, driver and telephone to
-// the register card (token "registro").
+// find and print in the list, and a double-click that hands the vehicle of
+// its line to the window that opened the search: the vehicle card editor
+// loads the card, the register card editor imports the vehicle.
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -18,8 +17,12 @@ class TfrmTrovaFlotta : public QDialog
 {
     Q_OBJECT
 public:
-    using Chosen = std::function<void(int cardNumber, const VehicleRecord &vehicle)>;
-    TfrmTrovaFlotta(QWidget *parent, const QString &archivePath, Chosen onChosen);
+    // Searches the fleet archive at archivePath; onChosen gets the card
+    // number (1-based) of the double-clicked line and the vehicle read from
+    // the archive, then the window closes. A vehicle that cannot be read is
+    // told to the user and handed to nobody.
+    TfrmTrovaFlotta(QWidget *parent, const QString &archivePath,
+                    std::function<void(int cardNumber, const VehicleRecord &vehicle)> onChosen);
     ~TfrmTrovaFlotta() override;
 
 protected:
@@ -30,7 +33,7 @@ private:
     void lstRecordsDblClick(int cardNumber);
 
     std::unique_ptr<Ui::TfrmTrovaFlotta> ui;
-    CardList *m_lines = nullptr;
     QString m_archivePath;
-    Chosen m_onChosen;
+    std::function<void(int cardNumber, const VehicleRecord &vehicle)> m_onChosen;
+    CardList *m_lines = nullptr;
 };

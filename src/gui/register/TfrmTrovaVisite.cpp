@@ -2,14 +2,14 @@
 #include "ui_TfrmTrovaVisite.h"
 
 #include "core/register/RegisterLists.h"
-#include "core/storage/TextRules.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
 #include "gui/kit/WindowKit.h"
 
 #include <QShowEvent>
 
-TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent, const QString &archivePath, Chosen onChosen)
+TfrmTrovaVisite::TfrmTrovaVisite(QWidget *parent, const QString &archivePath,
+                                 std::function<void(int cardNumber)> onChosen)
     : QDialog(parent)
     , ui(std::make_unique<Ui::TfrmTrovaVisite>())
     , m_archivePath(archivePath)
@@ -83,8 +83,8 @@ void TfrmTrovaVisite::btnCercaClick()
     ui->txtTrova->setFocus();
 }
 
-// The card of the double-clicked line goes into the register editor when the
-// editor opened the search; the search closes in any case.
+// The card of the double-clicked line goes to the opener; the search closes
+// in any case.
 void TfrmTrovaVisite::lstRecordsDblClick(int cardNumber)
 {
     if (cardNumber > 0 && m_onChosen)

@@ -1,7 +1,7 @@
 #pragma once
-// The register search: up to ten criteria at once on the cards of the
-// register editor's archive; the cards found are listed one line each, found
-// in, printed, and loaded into the editor with a double-click.
+// The register search: up to ten criteria at once on the cards of a year's
+// archive; the cards found are listed one line each, found in, printed, and
+// picked with a double-click, which hands the card's number to the opener.
 #include <QDialog>
 #include <functional>
 #include <memory>
@@ -15,8 +15,9 @@ class TfrmTrovaVisite : public QDialog
 {
     Q_OBJECT
 public:
-    using Chosen = std::function<void(int cardNumber)>;
-    TfrmTrovaVisite(QWidget *parent, const QString &archivePath, Chosen onChosen);
+    // Searches the archive at archivePath; onChosen gets the card number
+    // (1-based) of the double-clicked line, then the window closes.
+    TfrmTrovaVisite(QWidget *parent, const QString &archivePath, std::function<void(int cardNumber)> onChosen);
     ~TfrmTrovaVisite() override;
 
 protected:
@@ -28,7 +29,7 @@ private:
     void btnChiudiClick();
 
     std::unique_ptr<Ui::TfrmTrovaVisite> ui;
-    CardList *m_lines = nullptr;
     QString m_archivePath;
-    Chosen m_onChosen;
+    std::function<void(int cardNumber)> m_onChosen;
+    CardList *m_lines = nullptr;
 };
