@@ -174,6 +174,8 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             }
             QCOMPARE(QApplication::focusWidget()->objectName(), order.last());
+            // The progress of a long search shows on the criteria panel, the one on screen meanwhile.
+            QCOMPARE(control(d, "prgAvanzamento")->parentWidget(), control(d, "panAvvio"));
             QVERIFY(!control(d, "lblAttendere")->isVisible());
             QTest::mousePress(control(d, "btnCerca"), Qt::LeftButton);
             QVERIFY(control(d, "lblAttendere")->isVisible());

@@ -139,6 +139,8 @@ private slots:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget(), control(&window, "txtDataEnt"));
+        // The progress of a long search shows on the criteria panel, the one on screen meanwhile.
+        QCOMPARE(control(&window, "prgAvanzamento")->parentWidget(), control(&window, "panAvvio"));
         QStringList visited;
         for (int i = 0; i < 10; ++i) {
             QWidget *focused = QApplication::focusWidget();

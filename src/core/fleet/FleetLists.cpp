@@ -72,5 +72,5 @@ ListLines AvailableVehicles(const QString &archivePath, const ScanProgress &prog
 
 QString FleetFoundText(int lines)
 {
-    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
+    return SearchFoundText(lines);
 }

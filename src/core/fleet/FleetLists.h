@@ -37,5 +37,5 @@ ListLines AvailableVehicles(const QString &archivePath, const ScanProgress &prog
 
 inline const QString FleetSearchTitle = QStringLiteral("Riepilogo parco automezzi");
 inline const QString AvailableVehiclesTitle = QStringLiteral("Riepilogo veicoli disponibili");
-// "Il presente riepilogo contiene N schede."
+// "Il presente riepilogo contiene N schede." (as every search says it)
 QString FleetFoundText(int lines);

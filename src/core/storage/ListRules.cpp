@@ -52,6 +52,11 @@ void AppendLineColumn(QString &line, const char *label, QByteArrayView field, co
         line.resize(start + width, QLatin1Char(' '));
 }
 
+QString SearchFoundText(int lines)
+{
+    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
+}
+
 namespace {
 inline char16_t keyOf(char16_t c)
 {

@@ -65,6 +65,9 @@ QString ListLineOf(const char *record, const LineColumn<Record> (&columns)[N])
     return line;
 }
 
+// The count label of a search: "Il presente riepilogo contiene N schede."
+QString SearchFoundText(int lines);
+
 // The lists' order: character by character, a-z compared as A-Z, every other
 // character by its UTF-16 value; a line that is a prefix of another first.
 bool ListTextLess(const QString &a, const QString &b);

@@ -3,17 +3,17 @@
 // find and print in the list, and a double-click that hands the vehicle of
 // its line to the window that opened the search: the vehicle card editor
 // loads the card, the register card editor imports the vehicle.
-#include <QDialog>
+#include "gui/kit/SearchWindow.h"
+
 #include <functional>
 #include <memory>
 
 namespace Ui {
 class TfrmTrovaFlotta;
 }
-class CardList;
 struct VehicleRecord;
 
-class TfrmTrovaFlotta : public QDialog
+class TfrmTrovaFlotta : public SearchWindow
 {
     Q_OBJECT
 public:
@@ -25,15 +25,6 @@ public:
                     std::function<void(int cardNumber, const VehicleRecord &vehicle)> onChosen);
     ~TfrmTrovaFlotta() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void btnCercaClick();
-    void lstRecordsDblClick(int cardNumber);
-
     std::unique_ptr<Ui::TfrmTrovaFlotta> ui;
-    QString m_archivePath;
-    std::function<void(int cardNumber, const VehicleRecord &vehicle)> m_onChosen;
-    CardList *m_lines = nullptr;
 };

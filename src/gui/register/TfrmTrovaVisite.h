@@ -2,16 +2,16 @@
 // The register search: up to ten criteria at once on the cards of a year's
 // archive; the cards found are listed one line each, found in, printed, and
 // picked with a double-click, which hands the card's number to the opener.
-#include <QDialog>
+#include "gui/kit/SearchWindow.h"
+
 #include <functional>
 #include <memory>
 
 namespace Ui {
 class TfrmTrovaVisite;
 }
-class CardList;
 
-class TfrmTrovaVisite : public QDialog
+class TfrmTrovaVisite : public SearchWindow
 {
     Q_OBJECT
 public:
@@ -20,16 +20,6 @@ public:
     TfrmTrovaVisite(QWidget *parent, const QString &archivePath, std::function<void(int cardNumber)> onChosen);
     ~TfrmTrovaVisite() override;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
-    void btnCercaClick();
-    void lstRecordsDblClick(int cardNumber);
-    void btnChiudiClick();
-
     std::unique_ptr<Ui::TfrmTrovaVisite> ui;
-    QString m_archivePath;
-    std::function<void(int cardNumber)> m_onChosen;
-    CardList *m_lines = nullptr;
 };
