@@ -195,11 +195,15 @@ private slots:
         store(3, Deadlines(QStringLiteral("03/01/2025")));
         QByteArray bytes = dir->bytes(DeadlineFile::FileName);
         bytes[VehicleDeadlines::Size + 1] = '9'; // card 2: 92/01/2025, check value no longer fits
-        bytes[2 * VehicleDeadlines::Size + 200] = 'x'; // card 3: a byte of the note's unused room
+        bytes[2 * VehicleDeadlines::Size + 358] = 'Z'; // card 3: its check value
+        bytes[200] = 'x'; // card 1: room of the note past its length, not significant
         bytes += "tail";
         dir->write(DeadlineFile::FileName, bytes);
 
         QVERIFY(!DeadlineFile::Read(fleet(), 1).damaged);
+        // The check value is the standard CRC-16 of what the fields hold.
+        QCOMPARE(DeadlineChecksum(bytes.constData()),
+                 qChecksum(QByteArray(bytes.constData(), 12) + QByteArray(5, '\0'))); // the insurance, six empty fields
         const DeadlineEntry second = DeadlineFile::Read(fleet(), 2);
         QVERIFY(second.damaged);
         QCOMPARE(second.deadlines, VehicleDeadlines());

@@ -62,7 +62,11 @@ bool dateField(const char *entry, int offset, QDate &date)
 // texts; false when the entry is damaged.
 bool entryDates(const char *entry, std::array<QDate, DeadlineKinds> &dates)
 {
-    const quint16 crc = qChecksum(QByteArrayView(entry, VehicleDeadlines::CheckedBytes));
+    for (const auto &field : DeadlineFields) {
+        if (static_cast<unsigned char>(entry[field.offset]) > field.capacity)
+            return false;
+    }
+    const quint16 crc = DeadlineChecksum(entry);
     const QByteArrayView stored = TrimmedFieldBytes(entry, Check);
     char expected[5];
     static const char hex[] = "0123456789ABCDEF";

@@ -11,12 +11,29 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
+// The CRC-16 of ISO 3309 (the one of qChecksum), a byte at a time from a
+// table: the start menu checks every entry of the file each time it shows.
+struct CrcTable {
+    quint16 entry[256];
+    constexpr CrcTable()
+        : entry()
+    {
+        for (int i = 0; i < 256; ++i) {
+            quint16 c = quint16(i);
+            for (int bit = 0; bit < 8; ++bit)
+                c = (c & 1) ? quint16((c >> 1) ^ 0x8408) : quint16(c >> 1);
+            entry[i] = c;
+        }
+    }
+};
+constexpr CrcTable Crc;
+
 QString checkValue(const QByteArray &bytes)
 {
-    const quint16 crc = qChecksum(QByteArrayView(bytes.constData(), VehicleDeadlines::CheckedBytes));
-    return QStringLiteral("%1").arg(crc, 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("%1").arg(DeadlineChecksum(bytes.constData()), 4, 16, QLatin1Char('0')).toUpper();
 }
 
 bool allZero(const char *bytes)
@@ -64,6 +81,22 @@ QDate lastDayOfMonth(int year, int month)
 }
 } // namespace
 
+quint16 DeadlineChecksum(const char *entry)
+{
+    // Only what the fields hold counts: bytes past a field's length are not
+    // significant, as in the archives' records.
+    quint16 crc = 0xFFFF;
+    for (const auto &field : DeadlineFields) {
+        if (field.member == &VehicleDeadlines::Controllo)
+            break;
+        const int length = std::min<int>(static_cast<unsigned char>(entry[field.offset]), field.capacity);
+        const char *bytes = entry + field.offset;
+        for (int i = 0; i <= length; ++i)
+            crc = quint16((crc >> 8) ^ Crc.entry[(crc ^ static_cast<unsigned char>(bytes[i])) & 0xFF]);
+    }
+    return quint16(~crc);
+}
+
 bool VehicleDeadlines::IsEmpty() const
 {
     for (const auto &field : DeadlineFields) {
@@ -100,6 +133,8 @@ DeadlineEntry DecodeDeadlines(const char *bytes)
     const QByteArray whole(bytes, VehicleDeadlines::Size);
     VehicleDeadlines deadlines = DecodeRecord(whole, DeadlineFields, VehicleDeadlines::Size);
     bool good = deadlines.Controllo == checkValue(whole);
+    for (const auto &field : DeadlineFields)
+        good = good && static_cast<unsigned char>(bytes[field.offset]) <= field.capacity;
     for (const QString *date : {&deadlines.Assicurazione, &deadlines.Revisione, &deadlines.Bollo, &deadlines.Tagliando,
                                 &deadlines.AltraData})
         good = good && (date->isEmpty() || IsValidDate(*date));

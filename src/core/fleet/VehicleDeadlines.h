@@ -21,11 +21,9 @@
 
 struct VehicleDeadlines {
     static constexpr int Size = 362;
-    // Bytes covered by the check value: every field before it.
-    static constexpr int CheckedBytes = 357;
 
     QString Assicurazione, Revisione, Bollo, Tagliando, AltraDescrizione, AltraData, Note;
-    // Four hexadecimal digits of the CRC-16 of the bytes before it; set by toBytes.
+    // Four hexadecimal digits of DeadlineChecksum; set by toBytes.
     QString Controllo;
 
     // True when no field holds anything (stored as an entry of zeros).
@@ -54,6 +52,11 @@ struct DeadlineEntry {
     bool damaged = false;
 };
 DeadlineEntry DecodeDeadlines(const char *bytes);
+// The check value of an entry's bytes: the CRC-16 of ISO 3309 (as qChecksum
+// gives it) of what its fields before the check value hold, each field's
+// length byte and text in field order (bytes past a field's length do not
+// count).
+quint16 DeadlineChecksum(const char *entry);
 
 // The five dated deadlines of a vehicle, in the dialog's order.
 enum class DeadlineKind { Insurance, Inspection, RoadTax, Service, Other };
