@@ -266,6 +266,33 @@ void fleetRows(Bench &b)
             WriteSpreadsheetFile(target, FleetExportSheetName, FleetExportColumns(), rows);
         },
         b.folder + QStringLiteral("/Flotta_Automezzi"));
+
+    // The start menu's line reads the deadlines file alone, never the fleet.
+    const QDate today(2021, 6, 15);
+    DeadlineCounts counts;
+    const double deadlines = Best(runs, [&] { counts = CountDeadlines(b.fleet, today, 30); });
+    b.add(QStringLiteral("deadlines of 10,000 vehicles for the start menu's line (%1 expired, %2 due)")
+              .arg(counts.expired)
+              .arg(counts.dueSoon),
+          deadlines, {{QStringLiteral("raw read of the fleet file"), raw}}, 1.0);
+}
+
+// Deadlines for every vehicle of the fleet, spread over two years around
+// the bench's today, one entry per card as the dialog writes them.
+void writeFleetDeadlines(const QString &fleetPath, int vehicles)
+{
+    QFile file(DeadlineFile::PathFor(fleetPath));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    const QDate start(2020, 6, 15);
+    for (int k = 0; k < vehicles; ++k) {
+        VehicleDeadlines d;
+        d.Assicurazione = DateText(start.addDays(k * 7 % 730));
+        d.Revisione = DateText(start.addDays(k * 13 % 730));
+        d.Bollo = DateText(start.addDays(k * 17 % 730));
+        d.Note = QStringLiteral("Polizza %1").arg(k);
+        file.write(d.toBytes());
+    }
 }
 
 // Seconds from starting a process to the line it prints when its first
@@ -361,12 +388,13 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "building the year, the fleet and their SQLite copies in %s\n", qPrintable(b.folder));
     WriteYearArchive(b.year, 200000);
     WriteFleetArchive(b.fleet, 10000);
+    writeFleetDeadlines(b.fleet, 10000);
     CopyIntoSqlite(b.year, VisitRecord::Size, SqliteColumnsOf(VisitFields), "visite", b.yearDb);
     CopyIntoSqlite(b.fleet, VehicleRecord::Size, SqliteColumnsOf(VehicleFields), "flotta", b.fleetDb);
 
     const QString loadBefore = loadAverage();
     QStringList caches = {QStringLiteral("warm")};
-    const QStringList files = {b.year, b.yearDb, b.fleet, b.fleetDb};
+    const QStringList files = {b.year, b.yearDb, b.fleet, b.fleetDb, DeadlineFile::PathFor(b.fleet)};
     SetColdCache(true, files);
     if (!warmOnly && DropPageCache())
         caches << QStringLiteral("cold");

@@ -9,10 +9,14 @@
 #include "gui/fleet/TfrmAllegaCartella.h"
 #include "gui/fleet/TfrmDisponibili.h"
 #include "gui/fleet/TfrmExpFlotta.h"
+#include "gui/fleet/TfrmScadenze.h"
+#include "gui/fleet/TfrmScadenzeFlotta.h"
 #include "gui/fleet/TfrmTrovaFlotta.h"
 #include "gui/register/TfrmRegistro.h"
 #include "core/register/YearArchive.h"
 #include "core/fleet/FleetArchive.h"
+#include "core/settings/Settings.h"
+#include "core/storage/Environment.h"
 #include "gui/register/TfrmEntratiOggi.h"
 #include "gui/register/TfrmExpVisite.h"
 #include "gui/register/TfrmNonUsciti.h"
@@ -72,6 +76,19 @@ std::function<QImage()> dialog(ScreenId owner, std::function<void(Dialog &)> pre
         window.hide();
         return image;
     };
+}
+
+// The vehicle whose deadlines the manual shows (card 1 of the sample fleet).
+VehicleRecord sampleVehicle()
+{
+    VehicleRecord v;
+    v.Veicolo = QStringLiteral("Autocarro");
+    v.Marca = QStringLiteral("Iveco");
+    v.Modello = QStringLiteral("Daily");
+    v.Targa = QStringLiteral("EF456GH");
+    v.Peso = QStringLiteral("3,5");
+    v.Immatricolazione = QStringLiteral("03/2019");
+    return v;
 }
 
 QStringList paragraphs(const HelpTopic &topic)
@@ -242,6 +259,28 @@ QList<GuideSection> GuideSections()
                      dialog<TfrmAllegaCartella>(ScreenId::Fleet, {}, VehicleAttachments{}, nullptr),
                      {},
                      {}});
+    const QStringList deadlines = paragraphs(HelpDeadlines());
+    sections.append({QStringLiteral("Scadenze degli automezzi"),
+                     deadlines.mid(0, 5),
+                     dialog<TfrmScadenze>(ScreenId::Fleet, [](TfrmScadenze &window) { window.Load(); },
+                                          FleetArchive::Path(), 1, sampleVehicle()),
+                     {{QStringLiteral("..."), QStringLiteral("apre il calendario per scegliere la data del campo accanto.")},
+                      {QStringLiteral("Accetta"), QStringLiteral("conferma la data di revisione proposta dal programma.")},
+                      {QStringLiteral("Salva"),
+                       QStringLiteral("controlla le date e salva le scadenze del veicolo.")},
+                      {QStringLiteral("Guida"), QStringLiteral("apre la guida in linea delle scadenze.")},
+                      {QStringLiteral("Chiudi"), QStringLiteral("chiude la finestra senza salvare.")}},
+                     {}});
+    sections.append({QStringLiteral("Scadenze automezzi"),
+                     deadlines.mid(5),
+                     dialog<TfrmScadenzeFlotta>(ScreenId::StartMenu, {}, FleetArchive::Path(),
+                                                CurrentDateTime().date(),
+                                                Settings::Value(Settings::DeadlineNoticeDays), nullptr),
+                     {{QStringLiteral("Stampa"), QStringLiteral("stampa l'elenco.")},
+                      {QStringLiteral("Esporta"),
+                       QStringLiteral("scrive l'elenco nel foglio di calcolo Scadenze_Automezzi.xls della cartella "
+                                      "del programma.")}},
+                     {}});
     sections.append({QStringLiteral("Esportazione del parco automezzi"),
                      paragraphs(HelpFleetExport()),
                      dialog<TfrmExpFlotta>(ScreenId::Fleet, {}, FleetArchive::Path()),
@@ -276,8 +315,9 @@ QList<GuideSection> GuideSections()
         {QStringLiteral("Dove si trovano i dati"),
          {QStringLiteral("Tutti i dati si trovano nella cartella del programma: gli archivi del registro (un file "
                          "per anno, per esempio 2021.vis), l'archivio del parco automezzi "
-                         "(Flotta_Automezzi.pro), la cartella Documenti_Allegati con i documenti allegati ai "
-                         "veicoli, i fogli di calcolo esportati e questo manuale."),
+                         "(Flotta_Automezzi.pro) con le scadenze dei veicoli (Scadenze_Automezzi.dat), la "
+                         "cartella Documenti_Allegati con i documenti allegati ai veicoli, i fogli di calcolo "
+                         "esportati e questo manuale."),
           QStringLiteral("Per fare una copia di sicurezza basta copiare l'intera cartella, per esempio su una "
                          "chiavetta USB; dalla chiavetta il programma funziona allo stesso modo."),
           QStringLiteral("Più postazioni possono lavorare sugli stessi archivi condividendo la cartella in rete "

@@ -4,7 +4,10 @@
 #include "GuideSections.h"
 
 #include "gui/Startup.h"
+#include "core/fleet/FleetArchive.h"
+#include "core/fleet/VehicleDeadlines.h"
 #include "core/register/VisitRecord.h"
+#include "core/storage/IoError.h"
 #include "core/storage/Environment.h"
 #include "gui/kit/Dialogs.h"
 
@@ -39,6 +42,40 @@ void writeSampleYear(const QString &path)
     }
 }
 
+// A few vehicles with deadlines, so the start menu's reminder and the list
+// of deadlines show what they do.
+void writeSampleFleet()
+{
+    const char *vehicles[][4] = {{"Autocarro", "Iveco", "Daily", "EF456GH"},
+                                 {"Autovettura", "Fiat", "Panda", "AB123CD"},
+                                 {"Autobus", "Iveco", "Crossway", "GH789JK"}};
+    for (const auto &v : vehicles) {
+        VehicleRecord card;
+        card.Veicolo = QString::fromLatin1(v[0]);
+        card.Marca = QString::fromLatin1(v[1]);
+        card.Modello = QString::fromLatin1(v[2]);
+        card.Targa = QString::fromLatin1(v[3]);
+        card.Conducente = QStringLiteral("Mario Rossi");
+        card.Disponibile = AvailableYes;
+        if (&v == &vehicles[0]) {
+            card.Peso = QStringLiteral("3,5");
+            card.Immatricolazione = QStringLiteral("03/2019");
+        }
+        FleetArchive::AppendCard(card);
+    }
+    VehicleDeadlines first;
+    first.Assicurazione = QStringLiteral("30/11/2021");
+    first.Bollo = QStringLiteral("31/01/2022");
+    VehicleDeadlines second;
+    second.Assicurazione = QStringLiteral("10/11/2021");
+    second.Tagliando = QStringLiteral("01/12/2021");
+    VehicleDeadlines third;
+    third.Revisione = QStringLiteral("31/10/2021");
+    const VehicleDeadlines *all[] = {&first, &second, &third};
+    for (int card = 1; card <= 3; ++card)
+        DeadlineFile::StoreIfUnchanged(FleetArchive::Path(), card, std::nullopt, *all[card - 1]);
+}
+
 QString escaped(const QString &text)
 {
     return text.toHtmlEscaped();
@@ -60,6 +97,11 @@ int main(int argc, char *argv[])
     SetProgramFolder(sample.path());
     SetClock([] { return QDateTime(QDate(2021, 11, 15), QTime(9, 30)); });
     writeSampleYear(ProgramFolder() + QStringLiteral("2021.vis"));
+    try {
+        writeSampleFleet();
+    } catch (const IoError &) {
+        // The manual then shows the fleet's windows empty.
+    }
     CreateWindows();
 
     QTextDocument document;

@@ -24,6 +24,8 @@
 #include "core/fleet/FleetExport.h"
 #include "core/fleet/FleetLists.h"
 #include "core/fleet/VehicleSheet.h"
+#include "core/fleet/VehicleDeadlines.h"
+#include "core/fleet/DeadlineReminders.h"
 #include "core/access/Crypt.h"
 #include "core/access/PasswordStore.h"
 #include "core/checks/IdentifierChecks.h"

@@ -47,9 +47,16 @@ void CreateWindows()
     InstallClickableAccessibility();
     InstallStorageFeedback();
     addScreen(ScreenId::Login, new TfrmPassword());
-    addScreen(ScreenId::StartMenu, new TfrmAvvio());
+    auto *startMenu = new TfrmAvvio();
+    addScreen(ScreenId::StartMenu, startMenu);
     addScreen(ScreenId::ChangePassword, new TfrmCambiaPassword());
-    addScreen(ScreenId::Fleet, new TfrmFlotta());
+    auto *fleetEditor = new TfrmFlotta();
+    addScreen(ScreenId::Fleet, fleetEditor);
+    // A deadline's line opens its vehicle's card.
+    startMenu->SetOpenVehicle([startMenu, fleetEditor](int cardNumber) {
+        if (Navigator::GoTo(startMenu, ScreenId::Fleet))
+            fleetEditor->LoadCard(cardNumber);
+    });
     auto *yearMenu = new TfrmMenuRegistro();
     auto *registerEditor = new TfrmRegistro();
     yearMenu->SetOpenYear([registerEditor](const QString &year) { registerEditor->OpenYear(year); });

@@ -29,6 +29,7 @@ const QList<Settings::Row> &Settings::Rows()
 {
     static const QList<Row> rows = {
         {MaxHoursInside, QStringLiteral("Permanenza massima all'interno (ore, 0 = nessun limite):"), 8, 0, 999},
+        {DeadlineNoticeDays, QStringLiteral("Preavviso scadenze automezzi (giorni):"), 30, 0, 365},
     };
     return rows;
 }

@@ -13,6 +13,8 @@ QString Path();
 
 // The longest a vehicle may stay inside, in hours; 0 = no limit.
 inline constexpr const char *MaxHoursInside = "PermanenzaMassimaOre";
+// Days before a fleet deadline from which the start menu reminds of it.
+inline constexpr const char *DeadlineNoticeDays = "PreavvisoScadenzeGiorni";
 
 struct Row {
     const char *key; // the key in section "Impostazioni"

@@ -14,6 +14,7 @@
 struct ListLine {
     QString text;
     int cardNumber = 0;
+    bool alert = false; // drawn in crimson (a vehicle that may not go out, a deadline passed)
 };
 
 // The lines of a list and whether reading the archive failed part-way (the

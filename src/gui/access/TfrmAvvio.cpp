@@ -1,6 +1,12 @@
 #include "gui/access/TfrmAvvio.h"
 #include "ui_TfrmAvvio.h"
 
+#include "core/fleet/DeadlineReminders.h"
+#include "core/fleet/FleetArchive.h"
+#include "core/settings/Settings.h"
+#include "core/storage/Environment.h"
+#include "core/storage/IoError.h"
+#include "gui/fleet/TfrmScadenzeFlotta.h"
 #include "gui/kit/Dialogs.h"
 #include "gui/help/Maker.h"
 #include "gui/kit/Navigator.h"
@@ -42,6 +48,7 @@ TfrmAvvio::TfrmAvvio(QWidget *parent)
     connect(ui->imgSito, &ClickableLabel::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(ui->imgImpostazioni, &ClickableLabel::clicked, this, &TfrmAvvio::imgImpostazioniClick);
     connect(ui->imgEsci, &ClickableLabel::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(ui->lblScadenze, &ClickableLabel::clicked, this, &TfrmAvvio::lblScadenzeClick);
 }
 
 TfrmAvvio::~TfrmAvvio() = default;
@@ -52,6 +59,45 @@ void TfrmAvvio::FormShow()
     const bool fleet = Navigator::Screen(ScreenId::Fleet) != nullptr;
     ui->imgAutoparco->setVisible(fleet);
     ui->btnAutoparco->setVisible(fleet);
+    ShowDeadlineReminder();
+}
+
+namespace {
+int noticeDays()
+{
+    return Settings::Value(Settings::DeadlineNoticeDays);
+}
+} // namespace
+
+// The line under the pictures: the fleet's deadlines expired or falling due
+// within the notice period, read again each time the menu is shown. A
+// deadlines file that cannot be read shows nothing here (the window of the
+// deadlines and the vehicle's own dialog tell why).
+void TfrmAvvio::ShowDeadlineReminder()
+{
+    QString text;
+    if (Navigator::Screen(ScreenId::Fleet)) {
+        try {
+            text = ReminderText(CountDeadlines(FleetArchive::Path(), CurrentDateTime().date(), noticeDays()), noticeDays());
+        } catch (const IoError &) {
+            text.clear();
+        }
+    }
+    ui->lblScadenze->setText(text);
+    ui->lblScadenze->setAccessibleName(text);
+    ui->lblScadenze->setVisible(!text.isEmpty());
+}
+
+void TfrmAvvio::lblScadenzeClick()
+{
+    int chosen = 0;
+    {
+        TfrmScadenzeFlotta list(this, FleetArchive::Path(), CurrentDateTime().date(), noticeDays(),
+                                [&chosen](int cardNumber) { chosen = cardNumber; });
+        Dialogs::RunModal(&list);
+    }
+    if (chosen > 0 && m_openVehicle)
+        m_openVehicle(chosen);
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent *event)

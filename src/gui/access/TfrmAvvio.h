@@ -4,6 +4,7 @@
 // the maker's web site, the settings and the end of the program.
 #include "gui/kit/ScreenWindow.h"
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -16,6 +17,10 @@ class TfrmAvvio : public ScreenWindow
 public:
     explicit TfrmAvvio(QWidget *parent = nullptr);
     ~TfrmAvvio() override;
+
+    // Opens card cardNumber in the vehicle card editor (wired where the
+    // screens are made).
+    void SetOpenVehicle(std::function<void(int cardNumber)> openVehicle) { m_openVehicle = std::move(openVehicle); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -30,6 +35,9 @@ private:
     void imgSitoClick();
     void imgImpostazioniClick();
     void imgEsciClick();
+    void ShowDeadlineReminder();
+    void lblScadenzeClick();
 
     std::unique_ptr<Ui::TfrmAvvio> ui;
+    std::function<void(int cardNumber)> m_openVehicle;
 };

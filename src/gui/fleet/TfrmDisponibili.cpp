@@ -1,7 +1,10 @@
 #include "gui/fleet/TfrmDisponibili.h"
 #include "ui_TfrmDisponibili.h"
 
+#include "core/fleet/DeadlineReminders.h"
 #include "core/fleet/FleetLists.h"
+#include "core/storage/Environment.h"
+#include "core/storage/IoError.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
 #include "gui/kit/WindowKit.h"
@@ -44,10 +47,23 @@ void TfrmDisponibili::FormShow()
         ScanFeedback feedback(ui->prgAvanzamento);
         lines = AvailableVehicles(m_archivePath, feedback.Progress());
     }
+    // A vehicle whose insurance or inspection has expired keeps its line,
+    // marked, so nobody takes it out unaware.
+    int damagedDeadlines = 0;
+    bool deadlinesRead = true;
+    try {
+        damagedDeadlines = MarkExpiredVehicles(lines.lines, m_archivePath, CurrentDateTime().date());
+    } catch (const IoError &) {
+        deadlinesRead = false;
+    }
     m_lines->SetLines(std::move(lines.lines));
     ui->txtTrova->setFocus();
     if (lines.failed)
         Dialogs::Message(this, MessageKind::Error, ListReadFailedText);
+    else if (!deadlinesRead)
+        Dialogs::Message(this, MessageKind::Error, DeadlinesUnreadableText);
+    else if (damagedDeadlines > 0)
+        Dialogs::Message(this, MessageKind::Warning, DamagedDeadlinesText(damagedDeadlines));
 }
 
 // Exactly the vehicle of the double-clicked line is handed back; the list

@@ -8,6 +8,7 @@
 #include "gui/fleet/TfrmAllegaCartella.h"
 #include "gui/fleet/TfrmDisponibili.h"
 #include "gui/fleet/TfrmExpFlotta.h"
+#include "gui/fleet/TfrmScadenze.h"
 #include "gui/fleet/TfrmTrovaFlotta.h"
 #include "core/fleet/VehicleCard.h"
 #include "gui/fleet/VehicleSheetReport.h"
@@ -91,6 +92,7 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
          {"cmdStampa", "Stampa la scheda corrente."},
          {"cmdPDF", "Esporta la scheda in formato PDF."},
          {"cmdDisponibili", "Visualizza il riepilogo dei veicoli attualmente disponibili."},
+         {"cmdScadenze", "Gestisce le scadenze del veicolo."},
          {"cmdEsporta", "Esporta le schede in archivio in un file di Microsoft Excel."},
          {"cmdGuida", "Visualizza la pagina della guida sensibile al contesto."},
          {"cmdEsci", "Esci da questa schermata di lavoro."},
@@ -115,6 +117,7 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
     connect(ui->cmdAllega, &QPushButton::clicked, this, &TfrmFlotta::cmdAllegaClick);
     connect(ui->cmdTrova, &QPushButton::clicked, this, &TfrmFlotta::btnTrovaClick);
     connect(ui->cmdDisponibili, &QPushButton::clicked, this, &TfrmFlotta::cmdDisponibiliClick);
+    connect(ui->cmdScadenze, &QPushButton::clicked, this, &TfrmFlotta::cmdScadenzeClick);
     connect(ui->cmdEsporta, &QPushButton::clicked, this, &TfrmFlotta::btnExcelClick);
     connect(ui->cmdGuida, &QPushButton::clicked, this, &TfrmFlotta::btnGuidaClick);
     connect(ui->cmdEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -278,6 +281,19 @@ void TfrmFlotta::cmdDisponibiliClick()
 {
     TfrmDisponibili list(this, m_editor.model.ArchivePath(), [this](int cardNumber) { LoadCard(cardNumber); });
     Dialogs::RunModal(&list);
+}
+
+// The deadlines belong to a stored card: a new one must be saved first.
+void TfrmFlotta::cmdScadenzeClick()
+{
+    const std::optional<int> number = m_editor.model.CardNumber();
+    if (!number) {
+        Dialogs::Message(this, MessageKind::Warning, DeadlinesOfNewCardText);
+        return;
+    }
+    TfrmScadenze dialog(this, m_editor.model.ArchivePath(), *number, VehicleOnScreen());
+    if (dialog.Load())
+        Dialogs::RunModal(&dialog);
 }
 
 void TfrmFlotta::btnExcelClick()

@@ -42,6 +42,7 @@ private:
     void btnGuidaClick();
     void btnTrovaClick();
     void cmdDisponibiliClick();
+    void cmdScadenzeClick();
     void btnExcelClick();
     void cmdAnteprimaClick();
     void btnStampaClick();

@@ -127,6 +127,11 @@ HelpTopic HelpFleet()
         QStringLiteral("Ogni scheda può essere vista in anteprima, stampata o salvata in "
                        "formato PDF; l'intero archivio del parco automezzi può inoltre essere "
                        "esportato in un foglio di calcolo."),
+        QStringLiteral("Il pulsante \"Scadenze\" annota le scadenze del veicolo: assicurazione, "
+                       "revisione, bollo, tagliando e un'altra a scelta. Il menu principale "
+                       "segnala le scadenze passate e quelle vicine, e l'elenco dei veicoli "
+                       "disponibili mette in evidenza i veicoli con l'assicurazione o la "
+                       "revisione scaduta."),
     };
     return { QStringLiteral("Applicazione Parco Automezzi."), joinParagraphs(paragraphs) };
 }
@@ -172,6 +177,49 @@ HelpTopic HelpFleetExport()
     return { QStringLiteral("Esportazione archivio parco automezzi in Microsoft Excel."),
              joinParagraphs(exportParagraphs(
                  QStringLiteral("tutte le schede del parco automezzi"))) };
+}
+
+HelpTopic HelpDeadlines()
+{
+    const QStringList paragraphs = {
+        QStringLiteral("Il pulsante \"Scadenze\" della scheda del parco automezzi apre le scadenze "
+                       "del veicolo visualizzato: assicurazione, revisione, bollo, tagliando e "
+                       "un'altra scadenza a scelta, con la sua descrizione, oltre alle note. Le "
+                       "scadenze appartengono a una scheda già inserita in archivio: per un "
+                       "veicolo nuovo si salva prima la scheda."),
+        QStringLiteral("Le date si scrivono nel formato gg/mm/aaaa oppure si scelgono nel "
+                       "calendario con il pulsante accanto al campo; un campo vuoto significa "
+                       "che quella scadenza non c'è. Una data che non esiste viene segnalata e "
+                       "le scadenze non vengono salvate finché non è corretta."),
+        QStringLiteral("Quando la revisione è vuota e la scheda riporta la data "
+                       "d'immatricolazione (gg/mm/aaaa oppure mm/aaaa), il programma propone la "
+                       "prossima revisione secondo la regola generale: la prima quattro anni "
+                       "dopo l'immatricolazione e poi ogni due anni; ogni anno, la prima un anno "
+                       "dopo l'immatricolazione, per gli autobus, per autocarri, rimorchi e "
+                       "trattori con peso massimo oltre 3,5 tonnellate e per i veicoli la cui "
+                       "destinazione d'uso indica taxi, noleggio con conducente o ambulanza. La "
+                       "revisione scade l'ultimo giorno del mese e viene proposta la prima non "
+                       "ancora passata."),
+        QStringLiteral("La data proposta è soltanto un suggerimento: va controllata sul libretto "
+                       "di circolazione, perché il programma non conosce le revisioni già fatte "
+                       "né i casi particolari. Resta segnalata come proposta finché non si preme "
+                       "\"Accetta\" o non la si corregge; una proposta non accettata non viene "
+                       "salvata."),
+        QStringLiteral("Se un'altra postazione ha modificato le scadenze dello stesso veicolo dopo "
+                       "che sono state aperte, al salvataggio il programma chiede se sovrascrivere "
+                       "le sue modifiche, come per le schede."),
+        QStringLiteral("Quando ci sono scadenze passate o che cadono entro il periodo di preavviso "
+                       "(30 giorni se non è stato cambiato nelle impostazioni, alla voce "
+                       "\"Preavviso scadenze automezzi (giorni):\"), il menu principale lo "
+                       "segnala sotto le immagini. Un clic sulla segnalazione apre l'elenco "
+                       "\"Scadenze automezzi\": una riga per scadenza in ordine di data, in rosso "
+                       "quelle già passate. Un doppio clic su una riga apre la scheda del "
+                       "veicolo; l'elenco si può stampare ed esportare in un foglio di calcolo."),
+        QStringLiteral("Nell'elenco dei veicoli disponibili, un veicolo con l'assicurazione o la "
+                       "revisione scaduta resta in elenco, scritto in rosso e con l'indicazione "
+                       "\"ASSICURAZIONE SCADUTA\" o \"REVISIONE SCADUTA\": non può circolare."),
+    };
+    return { QStringLiteral("Scadenze degli automezzi."), joinParagraphs(paragraphs) };
 }
 
 HelpTopic HelpStatistics()

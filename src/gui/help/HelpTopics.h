@@ -14,3 +14,4 @@ HelpTopic HelpRegisterExport();   // title "Esportazione archivio ingressi e usc
 HelpTopic HelpStatistics();       // title "Grafici statistici dei transiti dei veicoli."
 HelpTopic HelpFleet();            // title "Applicazione Parco Automezzi."
 HelpTopic HelpFleetExport();      // title "Esportazione archivio parco automezzi in Microsoft Excel."
+HelpTopic HelpDeadlines();        // title "Scadenze degli automezzi." (the vehicle's deadlines and the reminders)

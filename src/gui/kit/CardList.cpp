@@ -6,6 +6,7 @@
 #include "gui/kit/Report.h"
 #include "gui/kit/WindowKit.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
@@ -60,6 +61,8 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
         return m_lines.at(index.row()).cardNumber;
     case Qt::SizeHintRole:
         return m_lineSize.isValid() ? QVariant(m_lineSize) : QVariant();
+    case Qt::ForegroundRole:
+        return m_lines.at(index.row()).alert ? QVariant(QColor(QStringLiteral("crimson"))) : QVariant();
     default:
         return {};
     }
