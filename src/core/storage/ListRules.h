@@ -9,6 +9,7 @@
 struct ListLine {
     QString text;
     int cardNumber = 0;
+    bool highlighted = false; // drawn in crimson bold (a vehicle inside over the limit)
 };
 
 // The lines of a list and whether reading the archive failed part-way (the
