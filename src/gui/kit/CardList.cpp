@@ -4,6 +4,7 @@
 #include "gui/kit/Report.h"
 #include "gui/kit/WindowKit.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
@@ -39,6 +40,15 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
         return m_lines.at(index.row()).cardNumber;
     case Qt::SizeHintRole:
         return m_lineSize.isValid() ? QVariant(m_lineSize) : QVariant();
+    case Qt::ForegroundRole:
+        return m_lines.at(index.row()).highlighted ? QVariant(QColor(0xDC, 0x14, 0x3C)) : QVariant(); // crimson
+    case Qt::FontRole:
+        if (m_lines.at(index.row()).highlighted) {
+            QFont bold = m_font;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
     default:
         return {};
     }
@@ -60,6 +70,7 @@ CardList::CardList(QListView *list, QLineEdit *findBox, QPushButton *findButton,
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model->SetLineSize(QSize(1600, QFontMetrics(font).height() + 2));
+    m_model->SetFont(font);
     m_list->setModel(m_model);
 
     AttachEnterOrder(findBox->window(), {{findBox->objectName(), findButton->objectName()}});
