@@ -40,7 +40,7 @@ const QString Today = QStringLiteral("15/06/2021");
 
 struct Bench {
     QString folder;
-    QString year, yearDb, fleet, fleetDb;
+    QString year, previousYear, yearDb, fleet, fleetDb;
     QString cache;
     BenchTable table;
 
@@ -191,6 +191,19 @@ void registerRows(Bench &b)
     listRow(b, QStringLiteral("daily list \"non usciti\""), runs,
             [&] { return CollectRegisterList(b.year, RegisterList::NotLeft, Today); }, b.yearDb,
             linesQuery(NotLeftLine, "visite", "DataUsc = ''"), raw, 1.5);
+
+    // A plate typed on a new card that neither year knows: the recall reads
+    // the whole year and the whole year before it.
+    const double rawBoth = Best(runs, [&] {
+        RawRead(b.year);
+        RawRead(b.previousYear);
+    });
+    PlateRecall recall;
+    const double lookup = Best(runs, [&] { recall = RecallPlate(b.year, QStringLiteral("zz 99-zz")); });
+    if (recall.latest || recall.stillInside)
+        std::exit(1);
+    b.add(QStringLiteral("plate recall: a plate of neither year, over 200,000 cards and the year before"), lookup,
+          {{QStringLiteral("raw read of both archives"), rawBoth}}, 2.0);
 
     for (const auto &[field, index, needle] :
          {std::tuple{"Targa", 3, QStringLiteral("xk")}, std::tuple{"Note", 9, QStringLiteral("portineria")}}) {
@@ -382,11 +395,13 @@ int main(int argc, char *argv[])
     }
     QDir().mkpath(b.folder);
     b.year = b.folder + QStringLiteral("/2021.vis");
+    b.previousYear = b.folder + QStringLiteral("/2020.vis");
     b.yearDb = b.folder + QStringLiteral("/2021.sqlite");
     b.fleet = b.folder + QStringLiteral("/Flotta_Automezzi.pro");
     b.fleetDb = b.folder + QStringLiteral("/flotta.sqlite");
     std::fprintf(stderr, "building the year, the fleet and their SQLite copies in %s\n", qPrintable(b.folder));
     WriteYearArchive(b.year, 200000);
+    WriteYearArchive(b.previousYear, 200000);
     WriteFleetArchive(b.fleet, 10000);
     writeFleetDeadlines(b.fleet, 10000);
     CopyIntoSqlite(b.year, VisitRecord::Size, SqliteColumnsOf(VisitFields), "visite", b.yearDb);
@@ -394,7 +409,7 @@ int main(int argc, char *argv[])
 
     const QString loadBefore = loadAverage();
     QStringList caches = {QStringLiteral("warm")};
-    const QStringList files = {b.year, b.yearDb, b.fleet, b.fleetDb, DeadlineFile::PathFor(b.fleet)};
+    const QStringList files = {b.year, b.previousYear, b.yearDb, b.fleet, b.fleetDb, DeadlineFile::PathFor(b.fleet)};
     SetColdCache(true, files);
     if (!warmOnly && DropPageCache())
         caches << QStringLiteral("cold");

@@ -23,6 +23,9 @@
 #include "gui/register/TfrmStampaVisita.h"
 #include "gui/register/TfrmTrovaVisite.h"
 #include "gui/register/TfrmUscitiOggi.h"
+#include "gui/register/TfrmTargheSegnalate.h"
+#include "gui/access/TfrmImpostazioni.h"
+#include "core/register/FlaggedPlates.h"
 #include "gui/kit/Navigator.h"
 #include "gui/kit/TfrmCalendario.h"
 
@@ -152,8 +155,9 @@ QList<GuideSection> GuideSections()
           {QStringLiteral("Guida"), QStringLiteral("apre la guida in linea del programma.")},
           {QStringLiteral("Informazioni, riconoscimenti e sito"),
            QStringLiteral("mostrano le informazioni sul programma e i recapiti del produttore.")},
+          {QStringLiteral("Impostazioni"), QStringLiteral("apre le impostazioni del programma.")},
           {QStringLiteral("Esci"), QStringLiteral("chiude il programma.")}},
-         overview.mid(overview.size() - 5)});
+         overview.mid(overview.size() - 6)});
 
     sections.append({QStringLiteral("Menu del registro"),
                      {paragraphs(HelpRegister()).value(0),
@@ -179,10 +183,36 @@ QList<GuideSection> GuideSections()
            QStringLiteral("controlla i campi obbligatori e le date, poi inserisce la scheda in archivio oppure "
                           "salva le modifiche alla scheda richiamata.")},
           {QStringLiteral("Frecce"), QStringLiteral("mostrano la prima, la precedente, la successiva e l'ultima scheda.")},
+          {QStringLiteral("Targhe segnalate"), QStringLiteral("apre l'elenco delle targhe segnalate.")},
           {QStringLiteral("Campi della data"),
            QStringLiteral("un tasto qualsiasi apre il calendario; Canc o Backspace svuotano il campo.")},
           {QStringLiteral("Esci"), QStringLiteral("torna al menu principale.")}},
          {}});
+
+    sections.append({QStringLiteral("Richiamo dei dati dalla targa"),
+                     {paragraphs(HelpRegister()).value(7),
+                      QStringLiteral("Quando i dati vengono richiamati da una scheda, la riga di stato in basso "
+                                     "indica il numero e la data di quella scheda; quando vengono dal parco "
+                                     "automezzi, lo dice. Se più schede della stessa targa risultano aperte, "
+                                     "viene proposta la più recente. Un archivio dell'anno precedente mancante "
+                                     "o illeggibile viene semplicemente ignorato."),
+                      paragraphs(HelpRegister()).value(10)},
+                     {},
+                     {},
+                     {}});
+
+    sections.append({QStringLiteral("Targhe segnalate"),
+                     {paragraphs(HelpRegister()).value(8),
+                      QStringLiteral("Per aggiungere una targa si scrivono la targa e il motivo e si preme "
+                                     "\"Aggiungi\"; una targa già presente riceve il nuovo motivo. Per toglierla "
+                                     "si seleziona la riga e si preme \"Rimuovi\". Ogni modifica viene salvata "
+                                     "subito nel file Targhe_Segnalate.txt della cartella del programma, senza "
+                                     "perdere quanto aggiunto nel frattempo da un'altra postazione.")},
+                     dialog<TfrmTargheSegnalate>(ScreenId::Register, {}, FlaggedPlates::Path()),
+                     {{QStringLiteral("Aggiungi"), QStringLiteral("aggiunge all'elenco la targa scritta, con il motivo.")},
+                      {QStringLiteral("Rimuovi"), QStringLiteral("toglie dall'elenco la targa selezionata.")},
+                      {QStringLiteral("Chiudi"), QStringLiteral("chiude la finestra.")}},
+                     {}});
 
     sections.append({QStringLiteral("Calendario"),
                      {QStringLiteral("Il calendario si apre dai campi della data della scheda del registro: si "
@@ -196,7 +226,8 @@ QList<GuideSection> GuideSections()
                      {paragraphs(HelpRegister()).value(6),
                       QStringLiteral("Ogni elenco mostra una riga per scheda; un doppio clic sulla riga carica la "
                                      "scheda nella finestra del registro. La casella di ricerca trova una riga "
-                                     "dell'elenco e l'elenco può essere stampato.")},
+                                     "dell'elenco e l'elenco può essere stampato."),
+                      paragraphs(HelpRegister()).value(9)},
                      dialog<TfrmNonUsciti>(ScreenId::Register, {}, YearArchive::PathFor(QStringLiteral("2021")), nullptr),
                      {},
                      {}});
@@ -237,6 +268,20 @@ QList<GuideSection> GuideSections()
                           "in orizzontale, una pagina per copia.")},
           {QStringLiteral("Esci"), QStringLiteral("torna al menu principale.")}},
          {QStringLiteral("Il tipo di grafico scelto resta in uso finché il programma rimane aperto.")}});
+
+    sections.append({QStringLiteral("Impostazioni"),
+                     {QStringLiteral("L'icona \"Impostazioni\" del menu principale apre le impostazioni del "
+                                     "programma. Le impostazioni sono conservate nel file Impostazioni.ini della "
+                                     "cartella del programma e valgono per tutte le postazioni che la "
+                                     "condividono; se il file manca o è danneggiato valgono i valori "
+                                     "predefiniti."),
+                      QStringLiteral("\"Permanenza massima all'interno\" è il numero di ore oltre il quale un "
+                                     "veicolo non ancora uscito viene segnato \"OLTRE IL LIMITE\" nell'elenco "
+                                     "\"Veicoli non ancora usciti\" (8 ore se non indicato; 0 toglie il limite).")},
+                     dialog<TfrmImpostazioni>(ScreenId::StartMenu),
+                     {{QStringLiteral("Salva"), QStringLiteral("salva le impostazioni modificate.")},
+                      {QStringLiteral("Chiudi"), QStringLiteral("chiude la finestra.")}},
+                     {}});
 
     const QStringList fleet = paragraphs(HelpFleet());
     sections.append({QStringLiteral("Parco automezzi"),

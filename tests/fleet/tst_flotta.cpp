@@ -125,6 +125,7 @@ private slots:
         field("txtNote")->setText("vecchio");
         available()->setChecked(true);
         program->dir.write("Flotta_Automezzi.pro", Fleet(1));
+        program->script.answers << QMessageBox::No; // the edits of the new card are dropped
         click("cmdPrimo");
         QCOMPARE(editor->Attachments().files[0], QStringLiteral("libretto1.pdf"));
         QVERIFY(QFile::remove(program->dir.path("Flotta_Automezzi.pro")));
@@ -236,8 +237,9 @@ private slots:
         v.Recapito = QStringLiteral("  333 123 ");
         program->dir.write("Flotta_Automezzi.pro", Fleet(1) + v.toBytes());
         available()->setChecked(before);
+        program->script.answers << QMessageBox::No; // a ticked new card is a change, dropped
         click("cmdUltimo");
-        QVERIFY(program->script.messages.isEmpty());
+        QCOMPARE(program->script.messages.size(), before ? 1 : 0);
         QCOMPARE(position(), QStringLiteral("2"));
         QCOMPARE(combo("txtVeicolo")->currentText(), QStringLiteral("Autocarro"));
         QCOMPARE(combo("txtVeicolo")->currentIndex(), -1);
@@ -285,7 +287,13 @@ private slots:
         }
         program->dir.write("Flotta_Automezzi.pro", Fleet(cards));
         field("txtModello")->setText("sullo schermo");
+        // The edits are dropped when asked (asked only when a card is shown).
+        program->script.answers << QMessageBox::No;
         click(arrow);
+        const bool asked = !program->script.messages.isEmpty() && program->script.messages[0].text == UnsavedChangesText;
+        QCOMPARE(asked, expected != shown && !expected.isEmpty());
+        if (asked)
+            program->script.messages.removeFirst();
         QCOMPARE(position(), expected);
         QCOMPARE(program->script.messages.size(), emptyMessage ? 1 : 0);
         if (emptyMessage)
@@ -293,6 +301,44 @@ private slots:
         const bool loaded = expected != shown && !expected.isEmpty();
         QCOMPARE(field("txtModello")->text(),
                  loaded ? QStringLiteral("Daily %1").arg(expected) : QStringLiteral("sullo schermo"));
+    }
+
+    void unsavedChangesAreAskedAbout_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Nuovo, Sì saves") << "cmdNuovo" << int(QMessageBox::Yes);
+        QTest::newRow("arrow, No drops") << "cmdPrimo" << int(QMessageBox::No);
+        QTest::newRow("title-bar close, Annulla stays") << "close" << int(QMessageBox::Cancel);
+        QTest::newRow("title-bar close, No drops") << "close" << int(QMessageBox::No);
+    }
+
+    // A stored vehicle edited (its availability mark), then replaced: Sì
+    // saves it first, No drops the change, Annulla keeps it on screen.
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        program->dir.write("Flotta_Automezzi.pro", Fleet(2));
+        click("cmdUltimo");
+        QVERIFY(program->script.messages.isEmpty());
+        available()->setChecked(true);
+        program->script.answers << QMessageBox::StandardButton(answer);
+        if (action == "close")
+            editor->close();
+        else
+            click(action);
+        QCOMPARE(program->script.messages.value(0).text, UnsavedChangesText);
+        QCOMPARE(program->script.messages.value(0).kind, MessageKind::Question);
+        QCOMPARE(stored(2).Disponibile, answer == QMessageBox::Yes ? QStringLiteral("Sì") : QStringLiteral("No"));
+        QCOMPARE(archive().size(), 2 * VehicleRecord::Size);
+        QCOMPARE(editor->isVisible(), action != "close" || answer == QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel) {
+            QCOMPARE(position(), QStringLiteral("2"));
+            QVERIFY(available()->isChecked());
+        } else if (action != "close") {
+            QCOMPARE(position(), action == "cmdPrimo" ? QStringLiteral("1") : QString());
+        }
     }
 
     void duplicate()
@@ -306,6 +352,7 @@ private slots:
         QVERIFY(!QFile::exists(program->dir.path("Flotta_Automezzi.pro")));
 
         program->dir.write("Flotta_Automezzi.pro", Fleet(2));
+        program->script.answers << QMessageBox::No; // the new card typed above is dropped
         click("cmdPrimo");
         field("txtColore")->setText("Bianco");
         click("cmdDuplica");

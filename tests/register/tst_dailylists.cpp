@@ -1,11 +1,14 @@
 #include "gui/register/TfrmRegistro.h"
 #include "core/register/VisitRecord.h"
 #include "gui/kit/CardList.h"
+#include "core/settings/Settings.h"
 
 #include "PrintedPdf.h"
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QFont>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
@@ -134,6 +137,35 @@ private slots:
 
     // The gate's round: the vehicle still inside is brought back, its exit
     // added and saved in place; it is no longer listed as inside.
+    // Each vehicle inside with its time inside; one since yesterday is over
+    // the limit of the settings (8 hours unless set), marked and drawn in
+    // crimson bold; with the limit off nothing is over it.
+    void vehiclesInsideShowTheirTimeAgainstTheLimit()
+    {
+        program->dir.write("2026.vis", DayArchive() + Card("Lancia Ypsilon", "DD444DD", "09/12/2026", {}).toBytes());
+        openList("btnNonUsciti", [&](QDialog *dialog) {
+            QCOMPARE(control<QLabel>(dialog, "lblRiepilogo")->text(),
+                     QStringLiteral("2 veicoli all'interno, 1 oltre il limite di 8 ore."));
+            auto *list = control<QListView>(dialog, "lstRecords");
+            const QStringList lines = LinesOf(list);
+            QCOMPARE(lines.size(), 2);
+            QVERIFY2(lines[0].startsWith("Iveco Daily") && lines[0].endsWith("  Dentro da: 1 h 15 min"),
+                     qPrintable(lines[0]));
+            QVERIFY2(lines[1].endsWith("  Dentro da: 1 g 1 h  OLTRE IL LIMITE"), qPrintable(lines[1]));
+            const QModelIndex over = list->model()->index(1, 0);
+            QCOMPARE(over.data(Qt::ForegroundRole).value<QColor>(), QColor("crimson"));
+            QVERIFY(over.data(Qt::FontRole).value<QFont>().bold());
+            QVERIFY(!list->model()->index(0, 0).data(Qt::ForegroundRole).isValid());
+        });
+        Settings::Store({{QString::fromLatin1(Settings::MaxHoursInside), 0}});
+        openList("btnNonUsciti", [&](QDialog *dialog) {
+            QCOMPARE(control<QLabel>(dialog, "lblRiepilogo")->text(), QStringLiteral("2 veicoli all'interno."));
+            QVERIFY(!LinesOf(control<QListView>(dialog, "lstRecords")).join("").contains("OLTRE"));
+        });
+        // The other lists have no summary.
+        openList("btnEntratiOggi", [&](QDialog *dialog) { QVERIFY(!control(dialog, "lblRiepilogo")->isVisible()); });
+    }
+
     void cardCompletedFromTheListIsRewrittenInPlace()
     {
         openList("btnNonUsciti", [&](QDialog *dialog) { DoubleClickLine(control<QListView>(dialog, "lstRecords"), 0); });
@@ -211,6 +243,7 @@ private slots:
             QVERIFY2(text.contains(line), line);
         QVERIFY(text.indexOf("Veicolo 119") < text.indexOf("Stampa eseguita"));
         QVERIFY(text.simplified().contains("Veicolo 007 Targa: AB123CD Entrata: 01/12/2026 Ora: 08:15"));
+        QVERIFY2(text.simplified().contains("Tel. Dentro da: 9 g 1 h OLTRE IL LIMITE"), qPrintable(text.left(3000)));
     }
 
     void unreadableArchiveIsTold()

@@ -3,10 +3,13 @@
 #include "gui/Startup.h"
 #include "gui/access/TfrmAvvio.h"
 #include "gui/kit/TfrmCalendario.h"
+#include "gui/kit/WindowKit.h"
 #include "gui/register/TfrmRegistro.h"
 #include "core/register/RegisterCard.h"
 #include "core/register/YearArchive.h"
 #include "core/register/VisitRecord.h"
+#include "core/fleet/FleetArchive.h"
+#include "core/storage/FileWrites.h"
 
 #include "TestSupport.h"
 
@@ -19,6 +22,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -328,7 +333,13 @@ private slots:
         field("txtVeicolo")->setText("in corso");
         field("txtTarga")->setText("in corso");
 
+        // The edits are dropped when asked (asked only when a card is shown).
+        program->script.answers << QMessageBox::No;
         click(arrow);
+        const bool asked = !program->script.messages.isEmpty() && program->script.messages[0].text == UnsavedChangesText;
+        QCOMPARE(asked, expectedVeicolo.startsWith("Auto"));
+        if (asked)
+            program->script.messages.removeFirst();
         QCOMPARE(position(), expectedPosition);
         QCOMPARE(field("txtVeicolo")->text(), expectedVeicolo);
         if (expectedVeicolo.startsWith("Auto")) {
@@ -349,24 +360,77 @@ private slots:
         QCOMPARE(archive(), stored);
     }
 
-    void nuovoDropsTheEditsOfAStoredCard()
+    void unsavedChangesAreAskedAbout_data()
     {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("after"); // the card number shown once the action went on
+        QTest::newRow("Nuovo, Sì saves") << "btnNuovo" << int(QMessageBox::Yes) << "";
+        QTest::newRow("Nuovo, No drops") << "btnNuovo" << int(QMessageBox::No) << "";
+        QTest::newRow("Nuovo, Annulla stays") << "btnNuovo" << int(QMessageBox::Cancel) << "";
+        QTest::newRow("arrow, Sì saves") << "cmdPrimo" << int(QMessageBox::Yes) << "1";
+        QTest::newRow("list, No drops") << "btnNonUsciti" << int(QMessageBox::No) << "1";
+        QTest::newRow("list, Annulla stays") << "btnNonUsciti" << int(QMessageBox::Cancel) << "1";
+        QTest::newRow("Esci, Sì saves") << "btnEsci" << int(QMessageBox::Yes) << "";
+        QTest::newRow("Esci, Annulla stays") << "btnEsci" << int(QMessageBox::Cancel) << "";
+    }
+
+    // A stored card edited, then replaced: Sì saves it first, No drops the
+    // edits, Annulla leaves the card on screen as it was.
+    void unsavedChangesAreAskedAbout()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        QFETCH(QString, after);
         program->dir.write("2021.vis", Card(1) + Card(2));
         activate();
         click("cmdUltimo");
         QCOMPARE(position(), QStringLiteral("2"));
-        field("txtVeicolo")->setText("cambiato");
+        QVERIFY(program->script.messages.isEmpty()); // the new card had no change
         field("txtNote")->setText("nota");
+        program->script.answers << QMessageBox::StandardButton(answer);
+        program->script.onModal = [](QDialog *dialog) {
+            dialog->show();
+            DoubleClickLine(control<QListView>(dialog, "lstRecords"), 0);
+        };
+        click(action);
+        QCOMPARE(program->script.messages.value(0).kind, MessageKind::Question);
+        QCOMPARE(program->script.messages.value(0).text,
+                 QStringLiteral("La scheda sullo schermo contiene modifiche non salvate.\n\r\n\rSalvarle prima di continuare?"));
+        const VisitRecord stored = VisitRecord::fromBytes(archive().mid(1366));
+        QCOMPARE(stored.Note, answer == QMessageBox::Yes ? QStringLiteral("nota") : QString());
+        QCOMPARE(archive().size(), 2 * 1366);
+        if (answer == QMessageBox::Cancel) {
+            QCOMPARE(position(), QStringLiteral("2"));
+            QCOMPARE(field("txtNote")->text(), QStringLiteral("nota"));
+            QVERIFY(editor->isVisible());
+            return;
+        }
+        if (action == "btnEsci") {
+            QVERIFY(!editor->isVisible());
+            return;
+        }
+        QCOMPARE(position(), after);
+        QCOMPARE(field("txtNote")->text(), QString());
+    }
+
+    // Sì with a card the checks refuse: told, and the card stays. A new card
+    // with only its proposed entry date and time has nothing to ask about.
+    void refusedSaveKeepsTheCard()
+    {
+        activate();
         setPinnedClock(QDateTime(QDate(2021, 3, 6), QTime(18, 0)));
         click("btnNuovo");
-        QCOMPARE(program->script.messages.size(), 0);
-        QCOMPARE(archive(), Card(1) + Card(2));
-        QCOMPARE(position(), QString());
-        QCOMPARE(field("txtDataEnt")->text(), QStringLiteral("06/03/2021"));
+        QVERIFY(program->script.messages.isEmpty());
         QCOMPARE(field("txtOraEnt")->text(), QStringLiteral("18:00"));
-        QCOMPARE(field("txtVeicolo")->text(), QString());
-        QCOMPARE(field("txtNote")->text(), QString());
-        QCOMPARE(QApplication::focusWidget(), field("txtOperatoreEnt"));
+        field("txtVeicolo")->setText("Fiat Ducato");
+        program->script.answers << QMessageBox::Yes;
+        click("btnNuovo");
+        QCOMPARE(program->script.messages.size(), 2);
+        QCOMPARE(program->script.messages[1].text,
+                 CheckCardForSave(RecordFromControls(editor, VisitFields))->message);
+        QCOMPARE(field("txtVeicolo")->text(), QStringLiteral("Fiat Ducato"));
+        QVERIFY(archive().isEmpty());
     }
 
     void enterAndTabOrders()
@@ -388,7 +452,8 @@ private slots:
         QCOMPARE(program->script.messages.size(), 0);
 
         const QStringList tabOrder = FieldNames() + QStringList{"btnNuovo", "btnSalva", "btnTrova", "btnNonUsciti", "btnEntratiOggi",
-                                                                "btnUscitiOggi", "btnStampa", "btnExcel", "btnGuida", "btnEsci"};
+                                                                "btnUscitiOggi", "btnStampa", "btnExcel", "btnTargheSegnalate",
+                                                                "btnGuida", "btnEsci"};
         field("txtDataEnt")->setFocus();
         for (const QString &next : tabOrder.mid(1)) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -10,7 +10,10 @@
 //       rewrites cards already stored, chosen at random, in place as the
 //       editors save (only over the card as it was read): each keeps its
 //       Targa and gets "<worker>@<card number>" in Note
+//   append_worker <flagged plates file> flag <worker> <plates>
+//       flags that many plates "<worker>P<i>", one change at a time
 #include "core/fleet/VehicleRecord.h"
+#include "core/register/FlaggedPlates.h"
 #include "core/register/VisitRecord.h"
 #include "core/storage/ArchiveScan.h"
 #include "core/storage/RecordFile.h"
@@ -80,6 +83,15 @@ int main(int argc, char *argv[])
                 file.append(card.toBytes());
                 file.close();
             }
+            return 0;
+        }
+        if (argc == 5 && QLatin1String(argv[2]) == QLatin1String("flag")) {
+            const QString path = QString::fromLocal8Bit(argv[1]);
+            const QString worker = QString::fromLocal8Bit(argv[3]);
+            const int plates = atoi(argv[4]);
+            for (int i = 0; i < plates; ++i)
+                FlaggedPlates::Add({worker + QLatin1Char('P') + QString::number(i), worker, QStringLiteral("01/02/2024")},
+                                   path);
             return 0;
         }
         if (argc != 6)

@@ -15,6 +15,7 @@ struct ListLine {
     QString text;
     int cardNumber = 0;
     bool alert = false; // drawn in crimson (a vehicle that may not go out, a deadline passed)
+    bool highlighted = false; // drawn in crimson bold (a vehicle inside over the limit)
 };
 
 // The lines of a list and whether reading the archive failed part-way (the

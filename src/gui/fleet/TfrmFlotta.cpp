@@ -42,6 +42,8 @@ TfrmFlotta::TfrmFlotta(QWidget *parent)
 {
     ui->setupUi(this);
     m_editor.SetPosition(ui->lblPosizione);
+    m_editor.SetOnScreen([this] { return VehicleOnScreen(); },
+                         [](const VehicleRecord &card) { return CheckVehicleForSave(card); });
     m_editor.model.SetArchive(FleetArchive::Path());
     setStyleSheet(QStringLiteral(
         "#TfrmFlotta { background: #EEF2F6; }"
@@ -152,16 +154,23 @@ bool TfrmFlotta::eventFilter(QObject *watched, QEvent *event)
 void TfrmFlotta::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    Navigator::GoTo(this, ScreenId::StartMenu);
+    if (m_editor.MayReplace())
+        Navigator::GoTo(this, ScreenId::StartMenu);
 }
 
 void TfrmFlotta::FormShow()
 {
     m_editor.model.SetArchive(FleetArchive::Path());
-    btnNuovoClick();
+    NewCard();
 }
 
 void TfrmFlotta::btnNuovoClick()
+{
+    if (m_editor.MayReplace())
+        NewCard();
+}
+
+void TfrmFlotta::NewCard()
 {
     for (const auto &field : VehicleFields) {
         if (QWidget *control = FieldControl(this, field.name))
@@ -228,7 +237,7 @@ void TfrmFlotta::ShowCard(const VehicleRecord &card)
 
 bool TfrmFlotta::LoadCard(int cardNumber)
 {
-    return m_editor.Load(cardNumber);
+    return m_editor.Open(cardNumber);
 }
 
 void TfrmFlotta::btnSalvaClick()

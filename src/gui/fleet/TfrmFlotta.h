@@ -21,9 +21,9 @@ public:
     ~TfrmFlotta() override;
 
     // Card cardNumber (1-based) of the fleet archive into the editor's
-    // fields, availability mark, attachments and lblPosizione. False, with
-    // the editor as it was and the failure told to the user, when the card
-    // cannot be read.
+    // fields, availability mark, attachments and lblPosizione, once the card
+    // on screen may be replaced (changes not saved are asked about). False,
+    // with the editor as it was, when it may not or the card cannot be read.
     bool LoadCard(int cardNumber);
     // The documents of the card on screen (they reach the archive with the
     // next save).
@@ -36,6 +36,7 @@ protected:
 private:
     void FormShow() override;
     void btnNuovoClick();
+    void NewCard();
     void btnSalvaClick();
     void cmdDuplicaClick();
     void cmdAllegaClick();

@@ -88,6 +88,31 @@ HelpTopic HelpRegister()
                        "calcolo. Sono inoltre disponibili tre elenchi giornalieri: \"Veicoli "
                        "entrati oggi\", \"Veicoli usciti oggi\" e \"Veicoli non ancora "
                        "usciti\"."),
+        QStringLiteral("Quando si scrive la targa di una nuova scheda e si passa al campo "
+                       "successivo, il programma cerca la targa negli archivi, comunque sia "
+                       "scritta (maiuscole o minuscole, spazi, trattini e punti non contano). "
+                       "Se il veicolo risulta ancora all'interno, il programma propone di "
+                       "richiamarne la scheda per registrarne l'uscita, con la data e l'ora "
+                       "attuali già inserite. Altrimenti i dati dell'ultima scheda con la "
+                       "stessa targa (di quest'anno o, se manca, dell'anno precedente) o del "
+                       "veicolo del parco automezzi riempiono i campi veicolo, conducente, "
+                       "telefono e luogo ancora vuoti: quanto già scritto non viene mai "
+                       "sostituito."),
+        QStringLiteral("Il pulsante \"Targhe segnalate\" apre l'elenco delle targhe a cui la "
+                       "portineria deve prestare attenzione, ciascuna con il motivo e la data "
+                       "d'inserimento; l'elenco è condiviso da tutte le postazioni. Quando si "
+                       "scrive una targa segnalata il programma lo avvisa e mostra il motivo "
+                       "(le lettere O e I valgono come le cifre 0 e 1); la scheda si può "
+                       "comunque salvare."),
+        QStringLiteral("Nell'elenco \"Veicoli non ancora usciti\" ogni riga indica da quanto "
+                       "tempo il veicolo è all'interno; i veicoli rimasti oltre la permanenza "
+                       "massima stabilita nelle impostazioni sono segnati \"OLTRE IL LIMITE\" "
+                       "e scritti in rosso, e sopra l'elenco si legge quanti veicoli sono "
+                       "all'interno e quanti oltre il limite."),
+        QStringLiteral("Se la scheda sullo schermo contiene modifiche non salvate, prima di "
+                       "sostituirla (Nuovo, le frecce, un elenco o una ricerca, l'uscita dalla "
+                       "finestra) il programma chiede se salvarle: Sì le salva, No le scarta, "
+                       "Annulla lascia la scheda com'era."),
     };
     paragraphs += statisticsParagraphs();
     return { QStringLiteral("Applicazione Ingressi e Uscite Veicoli."), joinParagraphs(paragraphs) };
@@ -132,6 +157,9 @@ HelpTopic HelpFleet()
                        "segnala le scadenze passate e quelle vicine, e l'elenco dei veicoli "
                        "disponibili mette in evidenza i veicoli con l'assicurazione o la "
                        "revisione scaduta."),
+        QStringLiteral("Se la scheda sullo schermo contiene modifiche non salvate, prima di "
+                       "sostituirla il programma chiede se salvarle: Sì le salva, No le "
+                       "scarta, Annulla lascia la scheda com'era."),
     };
     return { QStringLiteral("Applicazione Parco Automezzi."), joinParagraphs(paragraphs) };
 }
@@ -153,6 +181,9 @@ HelpTopic HelpStartMenu()
             .arg(QString::fromLatin1(FirstAccessPassword)),
         QStringLiteral("Gli archivi possono essere condivisi su una rete locale, così che più "
                        "postazioni lavorino sugli stessi dati."),
+        QStringLiteral("L'icona \"Impostazioni\" del menu principale apre le impostazioni del "
+                       "programma, comuni a tutte le postazioni, come la permanenza massima "
+                       "di un veicolo all'interno."),
         QStringLiteral("Il programma funziona anche da una chiavetta USB: basta copiarvi la "
                        "sua cartella. Copiare la cartella è anche il modo più rapido per fare "
                        "una copia di sicurezza di tutti gli archivi."),

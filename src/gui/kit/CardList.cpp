@@ -62,7 +62,16 @@ QVariant CardListModel::data(const QModelIndex &index, int role) const
     case Qt::SizeHintRole:
         return m_lineSize.isValid() ? QVariant(m_lineSize) : QVariant();
     case Qt::ForegroundRole:
-        return m_lines.at(index.row()).alert ? QVariant(QColor(QStringLiteral("crimson"))) : QVariant();
+        return m_lines.at(index.row()).alert || m_lines.at(index.row()).highlighted
+                   ? QVariant(QColor(0xDC, 0x14, 0x3C)) // crimson
+                   : QVariant();
+    case Qt::FontRole:
+        if (m_lines.at(index.row()).highlighted) {
+            QFont bold = m_font;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
     default:
         return {};
     }
@@ -84,6 +93,7 @@ CardList::CardList(QListView *list, QLineEdit *findBox, QPushButton *findButton,
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_model->SetLineSize(QSize(1600, QFontMetrics(font).height() + 2));
+    m_model->SetFont(font);
     m_list->setModel(m_model);
 
     AttachEnterOrder(findBox->window(), {{findBox->objectName(), findButton->objectName()}});

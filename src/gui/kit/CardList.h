@@ -7,6 +7,7 @@
 #include "core/storage/ListRules.h"
 
 #include <QAbstractListModel>
+#include <QFont>
 #include <QObject>
 #include <QSize>
 #include <functional>
@@ -32,6 +33,8 @@ public:
     const QList<ListLine> &Lines() const { return m_lines; }
     // The size of every line (all lines alike, so long lists lay out at once).
     void SetLineSize(QSize size) { m_lineSize = size; }
+    // The list's font, made bold for a highlighted line (drawn in crimson).
+    void SetFont(const QFont &font) { m_font = font; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -39,6 +42,7 @@ public:
 private:
     QList<ListLine> m_lines;
     QSize m_lineSize;
+    QFont m_font;
 };
 
 class CardList : public QObject

@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QAbstractButton>
 
 const QString ArchiveErrorText = QStringLiteral(
     "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
@@ -23,6 +24,9 @@ const QString CardChangedElsewhereText = QStringLiteral(
     "Si desidera sovrascrivere le modifiche dell'altra postazione con la scheda sullo schermo?\n\r\n\r"
     "Sì: la scheda sullo schermo sostituisce quella in archivio.\n\r"
     "No: la scheda viene caricata così com'è ora in archivio e le modifiche sullo schermo non vengono salvate.");
+
+const QString UnsavedChangesText = QStringLiteral(
+    "La scheda sullo schermo contiene modifiche non salvate.\n\r\n\rSalvarle prima di continuare?");
 
 namespace {
 ScriptedDialogs *g_script = nullptr;
@@ -99,6 +103,33 @@ void Dialogs::ArchiveError(QWidget *parent, const std::exception *cause)
         Message(parent, MessageKind::Error, ArchiveBusyText);
     else
         Message(parent, MessageKind::Error, ArchiveErrorText);
+}
+
+Dialogs::UnsavedAnswer Dialogs::AskSaveChanges(QWidget *parent)
+{
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+    if (g_script) {
+        g_script->messages.append({MessageKind::Question, UnsavedChangesText});
+        if (!g_script->answers.isEmpty())
+            answer = g_script->answers.takeFirst();
+    } else {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Conferma"), PlatformLineBreaks(UnsavedChangesText),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        answer = QMessageBox::StandardButton(box.exec());
+    }
+    switch (answer) {
+    case QMessageBox::Yes:
+        return UnsavedAnswer::Save;
+    case QMessageBox::No:
+        return UnsavedAnswer::Discard;
+    default:
+        return UnsavedAnswer::Cancel;
+    }
 }
 
 std::optional<QString> Dialogs::Input(QWidget *parent, const QString &caption, const QString &prompt,

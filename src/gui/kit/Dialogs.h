@@ -39,6 +39,10 @@ void ArchiveError(QWidget *parent, const std::exception *cause = nullptr);
 // since it was loaded (question box): true to overwrite those changes with
 // the card on screen, false to load the card as it is now.
 bool AskOverwriteChangedCard(QWidget *parent);
+// The card on screen has changes not saved and is about to be replaced: a
+// question box with Sì, No and Annulla.
+enum class UnsavedAnswer { Save, Discard, Cancel };
+UnsavedAnswer AskSaveChanges(QWidget *parent);
 // An input box; empty optional when cancelled.
 std::optional<QString> Input(QWidget *parent, const QString &caption, const QString &prompt, const QString &value);
 // A file-open dialog; empty text when cancelled.
@@ -59,6 +63,8 @@ int RunModal(QDialog *dialog);
 extern const QString ArchiveErrorText;
 // The text shown when another workstation holds the archive for too long.
 extern const QString ArchiveBusyText;
+// The question before a card with changes not saved is replaced.
+extern const QString UnsavedChangesText;
 // The question when another workstation changed a card being saved.
 extern const QString CardChangedElsewhereText;
 

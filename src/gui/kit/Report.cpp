@@ -1,5 +1,7 @@
 #include "gui/kit/Report.h"
 
+#include <algorithm>
+
 #include "core/storage/TextRules.h"
 #include "gui/kit/Dialogs.h"
 
@@ -235,6 +237,15 @@ void PaintListReport(QPainter &painter, QPrinter &printer, const QString &title,
     ReportElement line;
     line.family = QStringLiteral("Courier New");
     line.points = 8;
+    // A line wider than the page is printed smaller rather than cut (a
+    // character of Courier New is 0.6 of its size wide; a little is left
+    // for the rounding of the glyphs on the printer).
+    qsizetype widest = 0;
+    for (const QString &text : lines)
+        widest = std::max(widest, text.size());
+    const double charMmPerPoint = 0.62 * 25.4 / 72;
+    if (widest > 0 && widest * charMmPerPoint * line.points > widthMm)
+        line.points = widthMm / (double(widest) * charMmPerPoint);
     double top = BandMm + 2;
     for (const QString &text : lines) {
         if (top + LineMm > heightMm) {

@@ -1,6 +1,9 @@
 #include "gui/register/DailyListWindow.h"
 #include "ui_DailyListWindow.h"
 
+#include "core/register/TimeInside.h"
+#include "core/settings/Settings.h"
+#include "core/storage/Environment.h"
 #include "core/storage/TextRules.h"
 #include "gui/kit/CardList.h"
 #include "gui/kit/Dialogs.h"
@@ -19,6 +22,7 @@ DailyListWindow::DailyListWindow(RegisterList list, const QString &name, const Q
     ui->setupUi(this);
     setObjectName(name);
     setWindowTitle(caption);
+    ui->lblRiepilogo->setVisible(list == RegisterList::NotLeft);
     m_lines = new CardList(ui->lstRecords, ui->txtTrova, ui->btnTrova, ui->btnStampa);
     m_lines->printTitle = [this] { return RegisterListTitle(m_list, TodayText()); };
     m_lines->onOpen = [this](int cardNumber) { lstRecordsDblClick(cardNumber); };
@@ -45,7 +49,15 @@ void DailyListWindow::FormShow()
     ListLines lines;
     {
         ScanFeedback feedback(ui->prgAvanzamento);
-        lines = CollectRegisterList(m_archivePath, m_list, TodayText(), feedback.Progress());
+        if (m_list == RegisterList::NotLeft) {
+            // Each vehicle with its time inside, against the limit in force now.
+            const int maxHours = Settings::Value(Settings::MaxHoursInside);
+            VehiclesInside inside = CollectVehiclesInside(m_archivePath, CurrentDateTime(), maxHours, feedback.Progress());
+            ui->lblRiepilogo->setText(VehiclesInsideSummary(inside, maxHours));
+            lines = std::move(inside.lines);
+        } else {
+            lines = CollectRegisterList(m_archivePath, m_list, TodayText(), feedback.Progress());
+        }
     }
     m_lines->SetLines(std::move(lines.lines));
     ui->txtTrova->setFocus();

@@ -8,6 +8,7 @@
 #include "gui/register/TfrmTrovaVisite.h"
 #include "gui/register/TfrmStampaVisita.h"
 #include "gui/register/TfrmExpVisite.h"
+#include "gui/register/TfrmTargheSegnalate.h"
 #include "gui/register/TfrmUscitiOggi.h"
 #include "gui/kit/Navigator.h"
 #include "gui/kit/TfrmCalendario.h"
@@ -17,6 +18,9 @@
 #include "core/register/VisitRecord.h"
 #include "gui/kit/WindowKit.h"
 #include "core/register/YearArchive.h"
+#include "core/register/FlaggedPlates.h"
+#include "core/register/PlateRecall.h"
+#include "core/storage/PlateRules.h"
 
 #include <QCloseEvent>
 #include <QShowEvent>
@@ -28,6 +32,8 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
 {
     ui->setupUi(this);
     m_editor.SetPosition(ui->lblPosizione);
+    m_editor.SetOnScreen([this] { return RecordFromControls(this, VisitFields); },
+                         [](const VisitRecord &card) { return CheckCardForSave(card); });
     setStyleSheet(QStringLiteral(
         "#TfrmRegistro { background: #EEF2F6; }"
         "#shpTitolo { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #1F3A5F, stop:1 #24607A); }"
@@ -87,6 +93,7 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
          {"btnUscitiOggi", "Visualizza l'elenco dei veicoli usciti oggi."},
          {"btnStampa", "Stampa la scheda corrente."},
          {"btnExcel", "Esporta le schede in archivio in un file di Microsoft Excel."},
+         {"btnTargheSegnalate", "Gestisce l'elenco delle targhe segnalate."},
          {"btnGuida", "Visualizza la guida in linea."},
          {"btnEsci", "Esci da questa schermata di lavoro."},
          {"cmdPrimo", "Visualizza la prima scheda in archivio."},
@@ -113,6 +120,7 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmRegistro::btnStampaClick);
     connect(ui->btnExcel, &QPushButton::clicked, this, &TfrmRegistro::btnExcelClick);
     connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmRegistro::btnEsciClick);
+    connect(ui->btnTargheSegnalate, &QPushButton::clicked, this, &TfrmRegistro::btnTargheSegnalateClick);
     const std::pair<ClickableLabel *, Arrow> arrows[] = {
         {ui->cmdPrimo, Arrow::First}, {ui->cmdIndietro, Arrow::Previous}, {ui->cmdAvanti, Arrow::Next}, {ui->cmdUltimo, Arrow::Last}};
     for (const auto &[label, arrow] : arrows)
@@ -122,6 +130,7 @@ TfrmRegistro::TfrmRegistro(QWidget *parent)
     connect(ui->impOraEnt, &ClickableLabel::clicked, this, [this] { ui->txtOraEnt->setText(NowTimeText()); });
     connect(ui->impOraUscita, &ClickableLabel::clicked, this, [this] { ui->txtOraUsc->setText(NowTimeText()); });
     connect(ui->impVeicolo, &ClickableLabel::clicked, this, &TfrmRegistro::impVeicoloClick);
+    connect(ui->txtTarga, &QLineEdit::editingFinished, this, &TfrmRegistro::txtTargaExit);
 }
 
 TfrmRegistro::~TfrmRegistro() = default;
@@ -139,32 +148,118 @@ QString TfrmRegistro::ArchivePath() const
 
 bool TfrmRegistro::LoadCard(int cardNumber)
 {
-    return m_editor.Load(cardNumber);
+    return m_editor.Open(cardNumber);
 }
 
 void TfrmRegistro::ShowCard(const VisitRecord &card)
 {
     ShowRecord(this, card, VisitFields);
+    m_plateLookedUp = NormalizedPlate(card.Targa);
+}
+
+void TfrmRegistro::txtTargaExit()
+{
+    const QString plate = Trim(ui->txtTarga->text());
+    const QString normalized = NormalizedPlate(plate);
+    if (normalized.isEmpty() || normalized == m_plateLookedUp)
+        return;
+    m_plateLookedUp = normalized;
+    WarnFlaggedPlate(plate);
+    if (!m_editor.model.CardNumber())
+        RecallByPlate(plate);
+}
+
+// A vehicle still inside is offered for its exit; else the data of its
+// latest card, or of the company vehicle, fill what is still empty.
+void TfrmRegistro::RecallByPlate(const QString &plate)
+{
+    PlateRecall recall;
+    try {
+        recall = RecallPlate(ArchivePath(), plate);
+    } catch (const IoError &) {
+        return; // nothing to recall; a save tells what is wrong with the archive
+    }
+    if (recall.stillInside) {
+        const RecalledCard &inside = *recall.stillInside;
+        const QString question = QStringLiteral(
+            "Il veicolo targato %1 risulta ancora all'interno: scheda n. %2, entrata il %3 alle %4.\n\r\n\r"
+            "Si desidera richiamare la scheda per registrarne l'uscita?")
+                                     .arg(plate, QString::number(inside.cardNumber), inside.card.DataEnt,
+                                          inside.card.OraEnt);
+        if (!Dialogs::Ask(this, question))
+            return;
+        // The answer already said to leave the new card: no further question.
+        if (!m_editor.Load(inside.cardNumber))
+            return;
+        if (Trim(ui->txtDataUsc->text()).isEmpty())
+            ui->txtDataUsc->setText(TodayText());
+        if (Trim(ui->txtOraUsc->text()).isEmpty())
+            ui->txtOraUsc->setText(NowTimeText());
+        ui->txtOperatoreUsc->setFocus();
+        return;
+    }
+    if (recall.latest) {
+        FillEmptyFields(recall.latest->card);
+        ui->panInfo->setText(QStringLiteral("Dati richiamati dalla scheda n. %1 del %2.")
+                                 .arg(QString::number(recall.latest->cardNumber), recall.latest->card.DataEnt));
+        return;
+    }
+    if (const std::optional<VehicleRecord> vehicle = FleetVehicleWithPlate(FleetArchive::Path(), plate)) {
+        FillEmptyFields(VehicleAsVisit(*vehicle));
+        ui->panInfo->setText(QStringLiteral("Dati richiamati dal Parco Automezzi."));
+    }
+}
+
+void TfrmRegistro::WarnFlaggedPlate(const QString &plate)
+{
+    std::optional<FlaggedPlate> flagged;
+    try {
+        flagged = FlaggedPlates::Find(FlaggedPlates::Read().plates, plate);
+    } catch (const IoError &) {
+        return;
+    }
+    if (flagged)
+        Dialogs::Message(this, MessageKind::Warning,
+                         QStringLiteral("Attenzione: la targa %1 è tra le targhe segnalate.\n\r\n\rMotivo: %2")
+                             .arg(plate, flagged->reason));
+}
+
+void TfrmRegistro::FillEmptyFields(const VisitRecord &source)
+{
+    const VisitRecord filled = FilledFrom(RecordFromControls(this, VisitFields), source);
+    for (const auto &field : VisitFields) {
+        QWidget *control = FieldControl(this, field.name);
+        if (control && Trim(ControlText(control)).isEmpty() && !(filled.*(field.member)).isEmpty())
+            SetControlText(control, filled.*(field.member));
+    }
 }
 
 void TfrmRegistro::closeEvent(QCloseEvent *event)
 {
     event->ignore();
-    Navigator::GoTo(this, ScreenId::StartMenu);
+    if (m_editor.MayReplace())
+        Navigator::GoTo(this, ScreenId::StartMenu);
 }
 
 void TfrmRegistro::FormShow()
 {
-    btnNuovoClick();
+    NewCard();
+}
+
+void TfrmRegistro::btnNuovoClick()
+{
+    if (m_editor.MayReplace())
+        NewCard();
 }
 
 // A blank card dated now, ready for the operator's name.
-void TfrmRegistro::btnNuovoClick()
+void TfrmRegistro::NewCard()
 {
     for (const auto &field : VisitFields)
         SetControlText(FieldControl(this, field.name), QString());
     ui->txtDataEnt->setText(TodayText());
     ui->txtOraEnt->setText(NowTimeText());
+    m_plateLookedUp.clear();
     m_editor.New();
     ui->txtOperatoreEnt->setFocus();
 }
@@ -216,10 +311,11 @@ void TfrmRegistro::impVeicoloClick()
 
 void TfrmRegistro::ImportVehicle(const VehicleRecord &vehicle)
 {
-    ui->txtVeicolo->setText(Trim(vehicle.Marca + QLatin1Char(' ') + vehicle.Modello));
-    ui->txtTarga->setText(Trim(vehicle.Targa));
-    ui->txtConduttore->setText(Trim(vehicle.Conducente));
-    ui->txtTelCel->setText(Trim(vehicle.Recapito));
+    const VisitRecord imported = VehicleAsVisit(vehicle);
+    ui->txtVeicolo->setText(imported.Veicolo);
+    ui->txtTarga->setText(imported.Targa);
+    ui->txtConduttore->setText(imported.Conduttore);
+    ui->txtTelCel->setText(imported.TelCel);
 }
 
 // The card as the fields show it, saved or not.
@@ -234,6 +330,12 @@ void TfrmRegistro::btnExcelClick()
 {
     TfrmExpVisite exportWindow(this, ArchivePath());
     Dialogs::RunModal(&exportWindow);
+}
+
+void TfrmRegistro::btnTargheSegnalateClick()
+{
+    TfrmTargheSegnalate window(this, FlaggedPlates::Path());
+    Dialogs::RunModal(&window);
 }
 
 void TfrmRegistro::btnEsciClick()
