@@ -118,12 +118,13 @@ private slots:
         QCOMPARE(torn.latest->card.Conduttore, QStringLiteral("Intera"));
         QFile::setPermissions(dir.path("2021.vis"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                         QFileDevice::ReadOther | QFileDevice::WriteOther);
+        // Unreadable for the operator (made so while still its owner).
+        QFile::setPermissions(dir.path("2020.vis"), QFileDevice::Permissions());
         {
             AsOrdinaryUser ordinary;
-            QFile::setPermissions(dir.path("2020.vis"), QFileDevice::Permissions());
             QVERIFY(!RecallPlate(dir.path("2021.vis"), "AB123CD").latest);
-            QFile::setPermissions(dir.path("2020.vis"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
+        QFile::setPermissions(dir.path("2020.vis"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     void previousYearPath()

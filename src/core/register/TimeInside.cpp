@@ -78,7 +78,9 @@ VehiclesInside CollectVehiclesInside(const QString &archivePath, const QDateTime
                 ++result.overLimit;
             }
             ++result.inside;
-            result.lines.lines.append({std::move(line), index + 1, time.overLimit});
+            ListLine listed{std::move(line), index + 1};
+            listed.highlighted = time.overLimit;
+            result.lines.lines.append(std::move(listed));
             return true;
         }, progress);
     } catch (const IoError &) {
